@@ -1,0 +1,24 @@
+#pragma once
+
+// The commands of zlecenix-cli. Each takes the arguments after its name and returns the exit status;
+// output goes to stdout, errors to stderr.
+
+#include <string>
+#include <vector>
+
+namespace zlx::cli {
+
+using Args = std::vector<std::string>;
+
+struct Command {
+    const char* name;
+    const char* usage;
+    const char* summary;
+    int (*run)(const Args& args);
+};
+
+// Returns the value after "--name" in args, or "" when absent.
+std::string option_value(const Args& args, const std::string& name);
+bool has_flag(const Args& args, const std::string& name);
+
+}  // namespace zlx::cli

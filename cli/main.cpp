@@ -1,0 +1,80 @@
+#include <cstdio>
+#include <exception>
+#include <iostream>
+#include <string>
+
+#include "cli/commands.h"
+#include "core/folder.h"
+#include "core/version.h"
+
+namespace zlx::cli {
+
+std::string option_value(const Args& args, const std::string& name) {
+    for (std::size_t i = 0; i + 1 < args.size(); ++i)
+        if (args[i] == name) return args[i + 1];
+    return {};
+}
+
+bool has_flag(const Args& args, const std::string& name) {
+    for (const std::string& a : args)
+        if (a == name) return true;
+    return false;
+}
+
+namespace {
+
+int run_help(const Args& args);
+
+const Command kCommands[] = {
+    {"help", "help", "lists the commands", run_help},
+};
+
+int run_help(const Args&) {
+    std::cout << "zlecenix-cli " << kVersion << "\n"
+              << "usage: zlecenix-cli [--folder DIR] COMMAND [ARGS...]\n"
+              << "       zlecenix-cli --version\n\n"
+              << "  --folder DIR   the program folder (settings, data/, tmp/)\n\n"
+              << "commands:\n";
+    for (const Command& c : kCommands) std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
+    return 0;
+}
+
+}  // namespace
+}  // namespace zlx::cli
+
+int main(int argc, char** argv) {
+    using namespace zlx;
+    cli::Args args(argv + 1, argv + argc);
+    std::string folder;
+    while (!args.empty() && args.front().rfind("--", 0) == 0) {
+        if (args.front() == "--version") {
+            std::cout << "zlecenix-cli " << kVersion << "\n";
+            return 0;
+        }
+        if (args.front() == "--folder" && args.size() > 1) {
+            folder = args[1];
+            args.erase(args.begin(), args.begin() + 2);
+            continue;
+        }
+        std::cerr << "nieznana opcja: " << args.front() << "\n";
+        return 2;
+    }
+    if (args.empty()) {
+        cli::run_help({});
+        return 2;
+    }
+    const std::string name = args.front();
+    args.erase(args.begin());
+    for (const cli::Command& c : cli::kCommands) {
+        if (name != c.name) continue;
+        try {
+            set_program_folder(choose_program_folder(folder));
+            return c.run(args);
+        } catch (const std::exception& e) {
+            std::cerr << e.what() << "\n";
+            return 1;
+        }
+    }
+    std::cerr << "nieznane polecenie: " << name << " (zobacz: zlecenix-cli help)\n";
+    return 2;
+}

@@ -1,0 +1,60 @@
+#include "core/folder.h"
+
+#include <filesystem>
+#include <stdexcept>
+
+#include "core/os.h"
+
+namespace zlx {
+
+namespace {
+
+std::string& current_folder() {
+    static std::string folder;
+    return folder;
+}
+
+std::string with_slash(std::string f) {
+    for (char& c : f)
+        if (c == '\\') c = '/';
+    if (f.empty() || f.back() != '/') f += '/';
+    return f;
+}
+
+}  // namespace
+
+std::string choose_program_folder(const std::string& explicit_folder) {
+    if (!explicit_folder.empty()) {
+        std::error_code ec;
+        std::filesystem::path p = std::filesystem::absolute(explicit_folder, ec);
+        return with_slash(ec ? explicit_folder : p.generic_string());
+    }
+    std::string exe = os::executable_folder();
+    if (!exe.empty() && os::folder_is_writable(exe)) return with_slash(exe);
+    std::string data_home = os::environment("XDG_DATA_HOME");
+    if (data_home.empty()) {
+        std::string home = os::environment("HOME");
+        data_home = (home.empty() ? std::string(".") : home) + "/.local/share";
+    }
+    return with_slash(data_home + "/zlecenix");
+}
+
+void set_program_folder(const std::string& folder) {
+    std::string f = with_slash(folder);
+    for (const char* sub : {"", "data", "tmp"}) {
+        std::error_code ec;
+        std::filesystem::create_directories(f + sub, ec);
+        if (ec && !std::filesystem::is_directory(f + sub))
+            throw std::runtime_error("Nie można utworzyć folderu programu " + f + sub + ": " + ec.message());
+    }
+    current_folder() = f;
+}
+
+const std::string& program_folder() {
+    if (current_folder().empty()) set_program_folder(choose_program_folder(""));
+    return current_folder();
+}
+
+std::string program_file(const std::string& name) { return program_folder() + name; }
+
+}  // namespace zlx
