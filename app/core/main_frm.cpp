@@ -74,11 +74,14 @@ void Tmain_frm::koloruj() {
     nazwa_lbl_->setPalette(palette);
     QString kolor = kolor_programu().name();
     panel_->setStyleSheet(
-        QStringLiteral("QToolBox::tab { background: #dde4f2; border: 1px solid #a9b9dc; padding: 4px 8px;"
+        QStringLiteral("QToolBox { border: 1px solid #a9b9dc; }"
+                       "QToolBox::tab { background: #dde4f2; border: 1px solid #a9b9dc; padding: 4px 8px;"
                        " font-weight: bold; }"
                        "QToolBox::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
                        " stop:0 %1, stop:1 %1); color: white; }"
-                       "QToolBox QPushButton { text-align: left; padding: 6px 12px; }")
+                       "QToolBox QPushButton { text-align: left; padding: 6px 12px; border: none; }"
+                       "QToolBox QPushButton:hover { background: #e6ecf7; }"
+                       "QToolBox QPushButton:focus { background: #d0dbf0; }")
             .arg(kolor));
 }
 
@@ -90,6 +93,8 @@ void Tmain_frm::zbuduj_panel() {
             if (qstrcmp(p.strona, strona) != 0) continue;
             if (!page) {
                 page = new QWidget;
+                page->setAutoFillBackground(true);
+                page->setPalette(QPalette(Qt::white));
                 buttons = new QVBoxLayout(page);
             }
             auto* button = new QPushButton(QString::fromUtf8(p.tekst), page);
