@@ -24,22 +24,12 @@ std::string tekst_wzorca_like(std::string_view text) {
     std::string out;
     out.reserve(text.size());
     for (char c : text) {
-        switch (c) {
-            case '\'':
-                out += "''";
-                break;
-            case '%':
-                out += "[%]";
-                break;
-            case '_':
-                out += "[_]";
-                break;
-            case '[':
-                out += "[[]";
-                break;
-            default:
-                out += c;
+        if (c == '\'') {
+            out += "''";
+            continue;
         }
+        if (c == '%' || c == '_' || c == '\\') out += '\\';
+        out += c;
     }
     return out;
 }
@@ -49,8 +39,11 @@ std::string warunek_szukania(std::string_view text) {
     const std::size_t gwiazdka = t.find('*');
     if (gwiazdka == std::string::npos) return "=" + sql_str(t);
     t.erase(gwiazdka, 1);
-    if (gwiazdka == 0) return " like '%" + tekst_wzorca_like(t) + "'";
-    return " like '" + tekst_wzorca_like(t) + "%'";
+    // Ordinary text keeps the plain form; an escape clause only where a character needs it.
+    const std::string wzorzec = tekst_wzorca_like(t);
+    const std::string ucieczka = t.find_first_of("%_\\") == std::string::npos ? "" : " ESCAPE '\\'";
+    if (gwiazdka == 0) return " like '%" + wzorzec + "'" + ucieczka;
+    return " like '" + wzorzec + "%'" + ucieczka;
 }
 
 std::string sql_szukaj_kth(int wg, std::string_view text, int znacznik, std::string_view order) {

@@ -2,8 +2,8 @@
 
 // The statements of the counterparty register's list: the group shown, the order chosen by a click on a
 // column title, the search with "*" forms and markers, and the quick filter's column. The search never
-// lets typed text escape its quotes: an apostrophe is doubled and, in the "like" forms, "%", "_" and "["
-// are bracketed so they match themselves.
+// lets typed text escape its quotes: an apostrophe is doubled and, in the "like" forms, "%" and "_" are
+// escaped so they match themselves.
 
 #include <string>
 #include <string_view>
@@ -22,8 +22,8 @@ std::string kolumna_szukania(int wg);
 // Returns the column of a quick-filter item; the first one for an unknown item.
 std::string kolumna_filtru_kth(int wg);
 
-// Returns the pattern text as Jet's "like" reads it literally: quotes doubled, "%", "_" and "[" in
-// brackets.
+// Returns the text for a "like" pattern that matches it literally: quotes doubled, "%", "_" and the
+// escape character "\" preceded by "\" (the statement then says ESCAPE '\').
 std::string tekst_wzorca_like(std::string_view text);
 
 // Returns the condition after the column for the typed search text: "='ab'" for an exact match,

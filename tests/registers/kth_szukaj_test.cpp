@@ -24,9 +24,11 @@ TEST(WarunekSzukania, FormsOfTheAsteriskAndQuoting) {
         {"*O'Neil", " like '%O''Neil'"},
         {"O'N*", " like 'O''N%'"},
         {"x' OR '1'='1*", " like 'x'' OR ''1''=''1%'"},
-        {"100%*", " like '100[%]%'"},
-        {"*a_b", " like '%a[_]b'"},
-        {"[x]*", " like '[[]x]%'"},
+        {"100%*", " like '100\\%%' ESCAPE '\\'"},
+        {"*a_b", " like '%a\\_b' ESCAPE '\\'"},
+        {"C:\\x*", " like 'C:\\\\x%' ESCAPE '\\'"},
+        {"[x]*", " like '[x]%'"},
+        {"100%", "='100%'"},
         {"Łódź*", " like 'Łódź%'"},
     };
     for (const auto& p : przypadki)
