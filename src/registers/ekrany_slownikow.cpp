@@ -8,7 +8,7 @@ constexpr KolumnaListy kKolumnyTytulow[] = {{"Tytułem", "slow_tytulem", 300},
                                             {"Tytułem Cd.", "slow_tytulemcd", 300}};
 constexpr KolumnaListy kKolumnyWalut[] = {{"", "symbol", 100}, {"Domyślna", "domyslna", 100}};
 constexpr KolumnaListy kKolumnySymboli[] = {{"", "symbol", 100}};
-constexpr KolumnaListy kKolumnyFirm[] = {{"", "mdomyslnafirma", 60},
+constexpr KolumnaListy kKolumnyFirm[] = {{"", "mdomyslnafirma", 60, true},
                                          {"Skrót", "mskrot", 150},
                                          {"Nazwa", "mnazwa", 250},
                                          {"Nip", "mnip", 250},
@@ -26,6 +26,7 @@ constexpr const char* kPolaFirm[] = {"mnazwa", "mnip"};
 const OpisSlownika& slownik_tytulow() {
     static const OpisSlownika opis{"Słownik tytułów wpłaty",
                                    "SELECT * FROM tb_slowtyt order by slow_tytulem",
+                                   "slow_id",
                                    kKolumnyTytulow,
                                    kWgTytulem,
                                    kPoleTytulem,
@@ -36,16 +37,22 @@ const OpisSlownika& slownik_tytulow() {
 }
 
 const OpisSlownika& slownik_walut() {
-    static const OpisSlownika opis{"Waluty",      "SELECT * FROM waluty order by symbol",
-                                   kKolumnyWalut, kWgNazwyNipu,
-                                   kPoleSymbol,   "Użyj [CTRL+INS]",
-                                   "Waluta",      "Nazwa waluty nie może być pusta"};
+    static const OpisSlownika opis{"Waluty",
+                                   "SELECT * FROM waluty order by symbol",
+                                   "nr_id",
+                                   kKolumnyWalut,
+                                   kWgNazwyNipu,
+                                   kPoleSymbol,
+                                   "Użyj [CTRL+INS]",
+                                   "Waluta",
+                                   "Nazwa waluty nie może być pusta"};
     return opis;
 }
 
 const OpisSlownika& slownik_symboli_us() {
     static const OpisSlownika opis{"Symbol formularza Podatki",
                                    "SELECT * FROM symbolformularzaus order by symbol",
+                                   "nr_id",
                                    kKolumnySymboli,
                                    kWgNazwyNipu,
                                    kPoleSymbol,
@@ -56,10 +63,15 @@ const OpisSlownika& slownik_symboli_us() {
 }
 
 const OpisSlownika& lista_firm() {
-    static const OpisSlownika opis{"Firma",       " select * from my  order by mnazwa  asc ",
-                                   kKolumnyFirm,  kWgNazwyNipu,
-                                   kPolaFirm,     "Użyj [CTRL+INS]",
-                                   "Nasza Firma", ""};
+    static const OpisSlownika opis{"Firma",
+                                   " select * from my  order by mnazwa  asc ",
+                                   "ID1",
+                                   kKolumnyFirm,
+                                   kWgNazwyNipu,
+                                   kPolaFirm,
+                                   "Użyj [CTRL+INS]",
+                                   "Nasza Firma",
+                                   ""};
     return opis;
 }
 

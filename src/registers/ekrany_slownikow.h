@@ -7,16 +7,19 @@
 
 namespace zlx {
 
-// One grid column after the running number "Lp.": its title, the column it shows and its width.
+// One grid column after the running number "Lp.": its title, the column it shows and its width; a
+// flag column shows a mark on rows that hold 1.
 struct KolumnaListy {
     const char* tytul;
     const char* pole;
     int szerokosc;
+    bool flaga = false;
 };
 
 struct OpisSlownika {
-    const char* tytul;  // window caption of the list
-    const char* sql;    // the list's statement
+    const char* tytul;        // window caption of the list
+    const char* sql;          // the list's statement
+    const char* pole_klucza;  // the key column
     std::span<const KolumnaListy> kolumny;
     std::span<const char* const> filtruj_wg;   // items of the filter-by combo
     std::span<const char* const> pola_filtru;  // the column each item filters
