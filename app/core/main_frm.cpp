@@ -118,6 +118,11 @@ void Tmain_frm::zbuduj_panel() {
         panel_->addItem(page, QString::fromUtf8(strona));
     }
     panel_->setCurrentIndex(0);
+    // Keyboard users start on the first command.
+    if (QWidget* first = panel_->widget(0)) {
+        auto commands = first->findChildren<QPushButton*>();
+        if (!commands.isEmpty()) commands.front()->setFocus();
+    }
     // The page headers are buttons too: let Tab reach them, so the pane works without a mouse.
     for (QAbstractButton* header :
          panel_->findChildren<QAbstractButton*>(QStringLiteral("qt_toolbox_toolboxbutton")))
