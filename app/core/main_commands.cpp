@@ -52,10 +52,10 @@ const PrzyciskPanelu kPrzyciski[] = {
 };
 
 const PozycjaMenu kPozycje[] = {
-    {"&Plik", "Zakończ", false, zakoncz},
-    {"&Ustawienia", "Baza danych", true, baza_danych},
-    {"&Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
-    {"P&omoc", "O programie", false, o_programie},
+    {"Plik", "Zakończ", false, zakoncz},
+    {"Ustawienia", "Baza danych", true, baza_danych},
+    {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
+    {"Pomoc", "O programie", false, o_programie},
 };
 
 }  // namespace

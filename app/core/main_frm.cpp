@@ -132,8 +132,9 @@ void Tmain_frm::zbuduj_panel() {
 void Tmain_frm::zbuduj_menu() {
     for (const char* tytul : kMenuGlowne) {
         QMenu* menu = nullptr;
+        const QString nazwa = QString::fromUtf8(tytul).remove(QLatin1Char('&'));
         for (const PozycjaMenu& p : pozycje_menu()) {
-            if (qstrcmp(p.menu, tytul) != 0) continue;
+            if (nazwa != QString::fromUtf8(p.menu)) continue;
             Akcja akcja = p.akcja;
             if (!p.tekst) {
                 QAction* action = menuBar()->addAction(QString::fromUtf8(tytul));

@@ -25,7 +25,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     zlx::app::ustaw_formaty();
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zlecenix 2010"));
+    QApplication::setApplicationName(QStringLiteral("Zlecenix 2010"));
     QTemporaryDir folder;
     zlx::set_program_folder(QDir(folder.path()).absolutePath().toStdString() + "/");
 
