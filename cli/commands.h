@@ -21,6 +21,9 @@ struct Command {
 std::string option_value(const Args& args, const std::string& name);
 bool has_flag(const Args& args, const std::string& name);
 
+// Database commands (cmd_sql.cpp, cmd_upgrade.cpp).
+int run_sql(const Args& args);
+int run_upgrade(const Args& args);
 // The commands, one file each.
 int run_demo(const Args& args);
 

@@ -1,9 +1,15 @@
 #include "app/core/main_commands.h"
 
 #include "app/core/about_frm.h"
+#include "app/core/dialogs.h"
 #include "app/core/main_frm.h"
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
+#include "app/registers/frmFirmaMaster_form.h"
+#include "app/registers/frmSlownikTytulemMaster_form.h"
+#include "app/registers/kthprz_master_form.h"
+#include "db/gl_ado_cn.h"
+#include "db/upgrade.h"
 
 namespace zlx::app {
 
@@ -18,19 +24,62 @@ void baza_danych(Tmain_frm& main) {
     main.services().screens.show_modal(screen);
 }
 
+void naprawa_bazy_2008(Tmain_frm& main) {
+    const Services& s = main.services();
+    if (!s.dialogs.question(
+            &main, QStringLiteral("Czy użyć funkcji naprawczej ?"),
+            QStringLiteral("Funkcji należy użyć tylko wtedy kiedy po przeniesieniu  bazy z wersji "
+                           "2008 na 2010 nastepują problemy z zapisaniem przelewów")))
+        return;
+    // Without a connection every statement of the repair would fail: say so once instead of
+    // showing each failure and then "Naprawiono".
+    if (!s.cn.is_connected()) {
+        s.dialogs.information(&main, QString::fromUtf8(kBrakPolaczenia));
+        return;
+    }
+    try {
+        napraw_baze_2008(s.ds);
+    } catch (const std::exception&) {
+        return;  // a failed repair shows nothing more than its statements' own error boxes
+    }
+    s.dialogs.information(&main, QStringLiteral("Naprawiono"));
+}
+
+// The registers are opened for maintenance; what they choose is not used here.
+void kontrahenci(Tmain_frm& main) {
+    Tkthprz_master_frm screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void firmy_wlasne(Tmain_frm& main) {
+    TfrmFirmaMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void slownik_tytulem(Tmain_frm& main) {
+    TfrmSlownikTytulemMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
 }
 
 const PrzyciskPanelu kPrzyciski[] = {
+    {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
+    {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
+    {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
 const PozycjaMenu kPozycje[] = {
-    {"&Plik", "Zakończ", false, zakoncz},
-    {"&Ustawienia", "Baza danych", true, baza_danych},
-    {"P&omoc", "O programie", false, o_programie},
+    {"Plik", "Zakończ", false, zakoncz},
+    {"Kartoteki", "Kontrahenci", false, kontrahenci},
+    {"Kartoteki", "Firmy własne", false, firmy_wlasne},
+    {"Ustawienia", "Baza danych", true, baza_danych},
+    {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
+    {"Pomoc", "O programie", false, o_programie},
 };
 
 }  // namespace

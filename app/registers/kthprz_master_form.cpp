@@ -93,10 +93,10 @@ std::int32_t klucz_wezla(const QTreeWidgetItem* w) {
 
 }  // namespace
 
-Tkthprz_master_frm::Tkthprz_master_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+Tkthprz_master_frm::Tkthprz_master_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
+      ds_(services.ds),
       model_(new ListaModel(kolumny_kth(), "ID1", this)),
       kanalTree_(new DrzewoGrup),
       kanal_pm_(new QMenu(this)),

@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBox>
 
-#include "app/core/services.h"
+#include "app/core/startup.h"
 #include "core/version.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
@@ -25,8 +26,8 @@ class MainFrm : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
-    Tmain_frm main{services};
+    Program program{dialogs, screens};
+    Tmain_frm& main = program.main_frm();
 
     QToolBox& pane() { return *main.findChild<QToolBox*>(QStringLiteral("nawigacja")); }
     QString label(const char* name) { return main.findChild<QLabel*>(QString::fromUtf8(name))->text(); }
@@ -44,10 +45,16 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         QString page, caption, hint, target;
     };
     const std::vector<Row> expected = {
+        {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
+        {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
     EXPECT_EQ(pane().currentIndex(), 0) << "the first page is active at start";
+    auto* start = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_NE(start, nullptr) << "the keyboard starts on a command";
+    EXPECT_EQ(start->text(), expected.front().caption);
 
     std::vector<Row> actual;
     for (int page = 0; page < pane().count(); ++page) {
@@ -78,8 +85,11 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     };
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -101,6 +111,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         if (expected[i].item == "-") continue;
         screens.opened.clear();
         dialogs.shown.clear();
+        dialogs.answers = {false};
         ASSERT_TRUE(main.isVisible() || test::show_offscreen(main));
         actual[i].second->trigger();
         EXPECT_EQ(target_of(screens, dialogs, main), expected[i].target);
