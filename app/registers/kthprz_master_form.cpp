@@ -279,7 +279,7 @@ void Tkthprz_master_frm::zbuduj() {
     lewa->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lewa_w);
     layout->addLayout(prawa, 1);
-    resize(1100, 640);
+    resize(1200, 640);
 
     on_key(*this, QKeySequence(Qt::Key_Insert), [this] { nowy_btnClick(); });
     on_key(*this, QKeySequence(Qt::Key_F4), [this] { edytuj_btnClick(); });
