@@ -21,12 +21,16 @@ bool has_flag(const Args& args, const std::string& name) {
     return false;
 }
 
+int run_archive(const Args& args);
+
 namespace {
 
 int run_help(const Args& args);
 
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
+    {"archive", "archive [--to DIR]", "zips the database into the archive folder and verifies the archive",
+     run_archive},
 };
 
 int run_help(const Args&) {
@@ -35,7 +39,8 @@ int run_help(const Args&) {
               << "       zlecenix-cli --version\n\n"
               << "  --folder DIR   the program folder (settings, data/, tmp/)\n\n"
               << "commands:\n";
-    for (const Command& c : kCommands) std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
+    for (const Command& c : kCommands)
+        std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
     return 0;
 }
 
