@@ -22,6 +22,7 @@ bool has_flag(const Args& args, const std::string& name) {
 }
 
 int run_archive(const Args& args);
+int run_import_mdb(const Args& args);
 
 namespace {
 
@@ -31,6 +32,9 @@ const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
     {"archive", "archive [--to DIR]", "zips the database into the archive folder and verifies the archive",
      run_archive},
+    {"import-mdb", "import-mdb FILE.mdb [--to PATH]",
+     "imports an Access database of the older version into a new database (default data/przDB.sqlite)",
+     run_import_mdb},
 };
 
 int run_help(const Args&) {

@@ -113,9 +113,29 @@ std::vector<MdbColumnDef> MdbFile::columns(const std::string& name) const {
     std::vector<MdbColumnDef> out;
     for (unsigned i = 0; i < table->num_cols; ++i) {
         MdbColumn* col = column_at(table.get(), i);
-        out.push_back({col->name, kind_of(col->col_type), col->col_size});
+        int size = col->col_size;
+        // Jet 4 and later keep texts in two bytes a character and give their widths in bytes.
+        if (col->col_type == MDB_TEXT && handle_->mdb->f->jet_version != MDB_VER_JET3) size /= 2;
+        out.push_back({col->name, kind_of(col->col_type), size});
     }
     return out;
+}
+
+std::vector<std::string> MdbFile::primary_key(const std::string& name) const {
+    TablePtr table = open_table(handle_->mdb, name, path_);
+    std::vector<std::string> key;
+    if (!mdb_read_indices(table.get())) return key;
+    for (unsigned i = 0; i < table->num_idxs; ++i) {
+        auto* idx = static_cast<MdbIndex*>(g_ptr_array_index(table->indices, i));
+        if (idx->index_type != 1) continue;  // 1 marks the primary key
+        for (unsigned k = 0; k < idx->num_keys; ++k) {
+            int col = idx->key_col_num[k];
+            if (col >= 1 && static_cast<unsigned>(col) <= table->num_cols)
+                key.emplace_back(column_at(table.get(), static_cast<unsigned>(col - 1))->name);
+        }
+        break;
+    }
+    return key;
 }
 
 void MdbFile::read_rows(const std::string& name,

@@ -42,7 +42,7 @@ enum class MdbKind {
 struct MdbColumnDef {
     std::string name;
     MdbKind kind = MdbKind::text;
-    int size = 0;  // the declared width of a text column
+    int size = 0;  // the declared width of a text column, in characters
 };
 
 // One value of a row. Which member holds it follows the column's kind: integer for boolean, byte,
@@ -73,6 +73,8 @@ class MdbFile {
     std::vector<std::string> table_names() const;
     // Returns the table's columns in their order; throws MdbError for an unknown table.
     std::vector<MdbColumnDef> columns(const std::string& table) const;
+    // Returns the columns of the table's primary key, in key order (none when it has no primary key).
+    std::vector<std::string> primary_key(const std::string& table) const;
     // Calls row once per row, in file order, with the values in column order.
     void read_rows(const std::string& table,
                    const std::function<void(const std::vector<MdbValue>&)>& row) const;

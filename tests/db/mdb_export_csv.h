@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "db/mdb_file.h"
+
 namespace zlx::test {
 
 struct CsvCell {
@@ -19,5 +21,12 @@ using CsvRow = std::vector<CsvCell>;
 std::vector<CsvRow> mdb_export_rows(const std::string& file, const std::string& table);
 
 bool mdb_export_available();
+
+// Checks one value against the cell that mdb-export printed for it (gtest expectations).
+void expect_same_as_mdb_export(const MdbColumnDef& col, const MdbValue& v, const CsvCell& cell,
+                               const std::string& where);
+
+// Returns the fixture's path in the shared fixtures folder.
+std::string mdb_fixture(const std::string& name);
 
 }  // namespace zlx::test

@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-#include <cstdio>
 #include <cstdlib>
 
 #include "tests/db/mdb_export_csv.h"
@@ -12,85 +10,11 @@
 namespace zlx {
 namespace {
 
-std::string fixture(const std::string& name) {
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    return std::string(dir ? dir : "../shared/fixtures") + "/mdb/" + name;
-}
-
-std::string hex(const std::string& bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (char ch : bytes) {
-        auto b = static_cast<unsigned char>(ch);
-        out += digits[b >> 4];
-        out += digits[b & 15];
-    }
-    return out;
-}
-
-std::string money4(Currency m) {
-    std::int64_t raw = m.raw();
-    std::string sign = raw < 0 ? "-" : "";
-    std::uint64_t a = static_cast<std::uint64_t>(raw < 0 ? -raw : raw);
-    char buf[40];
-    std::snprintf(buf, sizeof buf, "%s%llu.%04llu", sign.c_str(), static_cast<unsigned long long>(a / 10000),
-                  static_cast<unsigned long long>(a % 10000));
-    return buf;
-}
-
-// mdb-export cannot print dates outside the C library's calendar range and writes this instead.
-constexpr const char* kUnprintableDate = "1900-01-00 00:00:00";
-
-// Compares one value with the cell that mdb-export printed for it.
-void expect_same(const MdbColumnDef& col, const MdbValue& v, const test::CsvCell& cell,
-                 const std::string& where) {
-    if (v.is_null || (cell.text.empty() && !cell.quoted)) {
-        // mdb-export prints null and the empty text alike.
-        EXPECT_TRUE(cell.text.empty()) << where;
-        EXPECT_TRUE(v.is_null || v.text.empty() || col.kind == MdbKind::boolean) << where;
-        if (col.kind == MdbKind::boolean) {
-            EXPECT_EQ(cell.text, std::to_string(v.integer)) << where;
-        }
-        return;
-    }
-    switch (col.kind) {
-        case MdbKind::boolean:
-        case MdbKind::byte:
-        case MdbKind::integer:
-        case MdbKind::long_integer:
-            EXPECT_EQ(std::to_string(v.integer), cell.text) << where;
-            break;
-        case MdbKind::money:
-            EXPECT_EQ(money4(v.money), cell.text) << where;
-            break;
-        case MdbKind::single:
-            EXPECT_EQ(static_cast<float>(v.real), std::strtof(cell.text.c_str(), nullptr)) << where;
-            break;
-        case MdbKind::real: {
-            double theirs = std::strtod(cell.text.c_str(), nullptr);
-            EXPECT_NEAR(v.real, theirs, std::fabs(theirs) * 1e-14) << where;
-            break;
-        }
-        case MdbKind::datetime:
-            if (cell.text != kUnprintableDate) {
-                EXPECT_EQ(v.date.to_text_with_time(), cell.text) << where;
-            }
-            break;
-        case MdbKind::binary:
-        case MdbKind::ole:
-            EXPECT_EQ(hex(v.bytes), cell.text) << where;
-            break;
-        default:
-            EXPECT_EQ(v.text, cell.text) << where;
-            break;
-    }
-}
-
 class MdbFixture : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(MdbFixture, EveryTableColumnAndRowAsMdbExportPrintsThem) {
     if (!test::mdb_export_available()) GTEST_SKIP() << "mdb-export is not installed";
-    const std::string path = fixture(GetParam());
+    const std::string path = test::mdb_fixture(GetParam());
     MdbFile file(path);
     ASSERT_FALSE(file.table_names().empty());
     for (const std::string& table : file.table_names()) {
@@ -106,8 +30,8 @@ TEST_P(MdbFixture, EveryTableColumnAndRowAsMdbExportPrintsThem) {
             ASSERT_LT(r, expected.size()) << table << ": more rows than mdb-export prints";
             ASSERT_EQ(row.size(), expected[r].size()) << table << " row " << r;
             for (std::size_t c = 0; c < row.size(); ++c)
-                expect_same(cols[c], row[c], expected[r][c],
-                            table + " row " + std::to_string(r) + " " + cols[c].name);
+                test::expect_same_as_mdb_export(cols[c], row[c], expected[r][c],
+                                                table + " row " + std::to_string(r) + " " + cols[c].name);
         });
         EXPECT_EQ(r + 1, expected.size()) << table;
     }
@@ -116,8 +40,9 @@ TEST_P(MdbFixture, EveryTableColumnAndRowAsMdbExportPrintsThem) {
 INSTANTIATE_TEST_SUITE_P(Fixtures, MdbFixture, ::testing::Values("nwind.mdb", "DateTestDatabase.mdb"));
 
 TEST(MdbFile, KeepsDatesThatTheStockToolCannotPrint) {
-    MdbFile file(fixture("DateTestDatabase.mdb"));
+    MdbFile file(test::mdb_fixture("DateTestDatabase.mdb"));
     EXPECT_EQ(file.version(), "JET4");
+    EXPECT_EQ(file.columns("DateTest")[5].size, 255);  // Text (255)
     std::vector<std::string> dates;
     file.read_rows("DateTest",
                    [&](const std::vector<MdbValue>& row) { dates.push_back(row[1].date.to_text()); });
