@@ -68,6 +68,11 @@ TEST(FirmaMy, RoundTripOfEveryCompanyColumn) {
     ASSERT_TRUE(save_firma_my(db.ds, f));
     EXPECT_EQ(f.ID1, klucz);
     EXPECT_EQ(get_firma_my(db.ds, klucz, kFirmaWgKlucza).nazwa, "Zmieniona");
+    // A VAT flag kept as text that is no number reads as 0; the rest of the row is still read.
+    ASSERT_TRUE(db.ds.exec_sql(" UPDATE my set  mPlatnikVAT='tak'"));
+    const TPrzKth tekst = get_firma_my(db.ds, klucz, kFirmaWgKlucza);
+    EXPECT_EQ(tekst.PlatnikVAT, 0);
+    EXPECT_EQ(tekst.nazwa, "Zmieniona");
     EXPECT_TRUE(del_firma_my(db.ds, klucz));
     EXPECT_EQ(get_firma_my(db.ds, klucz, kFirmaWgKlucza), TPrzKth{});
     EXPECT_TRUE(db.msgs.errors.empty());
