@@ -4,6 +4,8 @@
 #include <variant>
 
 #include "core/text.h"
+#include "registers/firma_my_store.h"
+#include "registers/kontrah_store.h"
 #include "transfers/derivations.h"
 
 namespace zlx {
@@ -142,6 +144,20 @@ std::vector<TPrzKth> wczytaj_ze_starej_bazy(const std::string& path, bool firma_
         out.push_back(std::move(kth));
     });
     return out;
+}
+
+int przenies_kontrahentow(TGlAdoDs_mod& ds, const std::string& path) {
+    int stored = 0;
+    for (TPrzKth& k : wczytaj_ze_starej_bazy(path, false))
+        if (save_kontrah(ds, k)) ++stored;
+    return stored;
+}
+
+int przenies_firmy(TGlAdoDs_mod& ds, const std::string& path) {
+    int stored = 0;
+    for (TPrzKth& k : wczytaj_ze_starej_bazy(path, true))
+        if (save_firma_my(ds, k)) ++stored;
+    return stored;
 }
 
 }  // namespace zlx

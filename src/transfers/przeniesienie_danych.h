@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "db/gl_ado_ds.h"
 #include "db/mdb_file.h"
 #include "registers/przkth.h"
 
@@ -26,5 +27,12 @@ void przygotuj_do_przeniesienia(TPrzKth& kth, bool firma_wlasna);
 // Reads and prepares every counterparty (`kontrach`) or own company (`my`) of the older file. Throws
 // MdbError, naming the file, when the file cannot be read or lacks the table.
 std::vector<TPrzKth> wczytaj_ze_starej_bazy(const std::string& path, bool firma_wlasna);
+
+// Stores every counterparty of the older file as a new one; returns how many were stored. Throws
+// MdbError as wczytaj_ze_starej_bazy does, before anything is stored. A row the database refuses is
+// reported by exec_sql and the next one follows.
+int przenies_kontrahentow(TGlAdoDs_mod& ds, const std::string& path);
+// The same for the own companies.
+int przenies_firmy(TGlAdoDs_mod& ds, const std::string& path);
 
 }  // namespace zlx

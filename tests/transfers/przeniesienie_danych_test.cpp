@@ -4,6 +4,7 @@
 
 #include <cstdlib>
 
+#include "tests/db/db_fixture.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx {
@@ -98,6 +99,16 @@ TEST(PrzeniesienieDanych, FileWithoutTheTableOrUnreadableIsReported) {
     EXPECT_THROW(wczytaj_ze_starej_bazy(nwind, true), MdbError);
     test::TempFolder folder;
     EXPECT_THROW(wczytaj_ze_starej_bazy(folder.file("przelewy.mdb"), false), MdbError);
+}
+
+TEST(PrzeniesienieDanych, NothingIsStoredFromAFileThatIsNotTheOlderDatabase) {
+    test::NewDatabase db;
+    const char* dir = std::getenv("ZLX_FIXTURES");
+    const std::string nwind = std::string(dir ? dir : "../shared/fixtures") + "/mdb/nwind.mdb";
+    EXPECT_THROW(przenies_kontrahentow(db.ds, nwind), MdbError);
+    EXPECT_THROW(przenies_firmy(db.ds, db.file("brak.mdb")), MdbError);
+    EXPECT_EQ(db.ds.open_sql("SELECT count(*) AS n FROM kontrach")->int_value("n"), 0);
+    EXPECT_EQ(db.ds.open_sql("SELECT count(*) AS n FROM my")->int_value("n"), 0);
 }
 
 }  // namespace
