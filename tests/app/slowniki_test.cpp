@@ -275,6 +275,31 @@ TEST_F(EkranySlownikow, TitleIsAddedFilteredEditedAndPicked) {
     EXPECT_EQ(screen.get_sel_slowtyt(), (TSlowTyt{t.slow_id, "Czynsz", "za biuro", "", ""}));
 }
 
+TEST_F(EkranySlownikow, CardsStayOpenWithWhatWasTypedWhenTheDatabaseRefuses) {
+    TfrmSlownikTytulemMaster tytuly(services);
+    TfrmFirmaMaster firmy(services);
+    db.cn.execute_native("DROP TABLE tb_slowtyt");
+    db.cn.execute_native("DROP TABLE my");
+    int pokazy = 0;
+    screens.on_show = [&](QDialog& d) {
+        ++pokazy;
+        const char* nazwa =
+            d.windowTitle() == QStringLiteral("Nasza Firma") ? "firma_nazwa_edt" : "tytulem_edt";
+        edit(d, nazwa).setText(QStringLiteral("Wpisane"));
+        for (QAbstractButton* b : d.findChildren<QAbstractButton*>())
+            if (b->text().startsWith(QStringLiteral("Zapisz"))) b->click();
+        EXPECT_TRUE(d.isVisible()) << d.windowTitle().toStdString();
+        EXPECT_EQ(edit(d, nazwa).text(), QStringLiteral("Wpisane"));
+        return int(QDialog::Rejected);
+    };
+    ASSERT_TRUE(test::show_offscreen(tytuly));
+    test::button(tytuly, QStringLiteral("Dodaj [CTRL+INS]"))->click();
+    ASSERT_TRUE(test::show_offscreen(firmy));
+    test::button(firmy, QStringLiteral("Dodaj [CTRL+INS]"))->click();
+    EXPECT_EQ(pokazy, 2);
+    EXPECT_EQ(db.msgs.errors.size(), 2u) << "each refusal is reported once";
+}
+
 TEST_F(EkranySlownikow, PickingFromAnEmptyTitleListGivesAClearedTitle) {
     TfrmSlownikTytulemMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
