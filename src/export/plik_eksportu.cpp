@@ -38,17 +38,23 @@ std::string nazwa_kolejnego_pliku(const std::string& path, int k) {
 }
 
 void zapisz_plik_eksportu(const std::vector<std::string>& lines, const std::string& path, int kodowanie) {
-    std::string text;
+    // Converted in pieces of about a megabyte, so a large run never holds its text three times over.
+    constexpr std::size_t kKawalek = 1 << 20;
+    std::string bytes, piece;
     std::size_t size = 0;
     for (const std::string& l : lines)
         size += l.size() + 2;
-    text.reserve(size);
-    for (const std::string& l : lines) {
-        text += l;
-        text += "\r\n";
+    bytes.reserve(size);
+    for (std::size_t i = 0; i < lines.size();) {
+        piece.clear();
+        for (; i < lines.size() && piece.size() < kKawalek; ++i) {
+            piece += lines[i];
+            piece += "\r\n";
+        }
+        bytes += zakoduj(piece, kodowanie);
     }
     try {
-        os::write_file_atomically(path, zakoduj(text, kodowanie));
+        os::write_file_atomically(path, bytes);
     } catch (const std::exception& e) {
         throw BladZapisuEksportu(path, e.what());
     }
