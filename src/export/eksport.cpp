@@ -3,11 +3,13 @@
 #include <cstdio>
 #include <memory>
 
+#include "db/result_set.h"
 #include "export/class_Mbank.h"
 #include "export/class_bzwbk.h"
 #include "export/class_elixirmulticash_pkobp.h"
 #include "export/class_elixirmulticash_slaski.h"
 #include "export/plik_eksportu.h"
+#include "transfers/przelew_store.h"
 
 namespace zlx {
 
@@ -120,6 +122,16 @@ ZrodloPrzelewow z_listy(const std::vector<TPrzelew>& przelewy) {
     return [&przelewy, next]() -> std::optional<TPrzelew> {
         if (*next >= przelewy.size()) return std::nullopt;
         return przelewy[(*next)++];
+    };
+}
+
+ZrodloPrzelewow z_wierszy(ResultSet& wiersze) {
+    wiersze.first();
+    return [&wiersze]() -> std::optional<TPrzelew> {
+        if (wiersze.eof()) return std::nullopt;
+        TPrzelew p = load_przelew_from_rows(wiersze.int_value("nr_id"), wiersze);
+        wiersze.next();
+        return p;
     };
 }
 

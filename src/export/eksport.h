@@ -54,4 +54,9 @@ WynikEksportu exportuj(const TProfilExp& profil, const ZrodloPrzelewow& przelewy
 // Returns a source over the vector's transfers, in order.
 ZrodloPrzelewow z_listy(const std::vector<TPrzelew>& przelewy);
 
+class ResultSet;
+// Returns a source over the handed-over kartoteka rows, from the first on, each read in full by its
+// nr_id (load_przelew_from_rows). The rows must outlive the source.
+ZrodloPrzelewow z_wierszy(ResultSet& wiersze);
+
 }  // namespace zlx

@@ -6,9 +6,12 @@
 #include <string>
 #include <vector>
 
+#include "db/result_set.h"
 #include "export/class_bzwbk.h"
+#include "tests/db/db_fixture.h"
 #include "tests/export/przelewy.h"
 #include "tests/support/temp_folder.h"
+#include "transfers/przelew_store.h"
 
 namespace zlx {
 namespace {
@@ -165,6 +168,30 @@ TEST_F(EksportTest, FailedFurtherFileTakesBackTheFirst) {
     EXPECT_FALSE(w.zapisano());
     EXPECT_NE(w.blad_zapisu.find("przelewy_2.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.file("przelewy.txt")));
+}
+
+TEST(EksportZBazy, HandedOverRowsInTheirOrderStoredTransfersUnchanged) {
+    test::NewDatabase db;
+    TPrzelew a = test::przelew_bankowy();
+    TPrzelew b = test::przelew_zus("S");
+    a.nr_id = b.nr_id = 0;
+    ASSERT_TRUE(save_przelew(db.ds, a));
+    ASSERT_TRUE(save_przelew(db.ds, b));
+    std::unique_ptr<ResultSet> rows = db.ds.open_sql("SELECT * FROM kartoteka ORDER BY nr_id DESC");
+    ASSERT_TRUE(rows);
+    rows->last();  // the source starts from the first row wherever the cursor is
+
+    TProfilExp p = nowy_profilexp();
+    p.prof_katalog_out = db.path();
+    p.prof_nazwa_stala = "z_bazy.txt";
+    p.prof_rodzaj_formatu = 3;
+    WynikEksportu w = exportuj(p, z_wierszy(*rows), {0, TDateTime::from_ymd(2026, 4, 1)}, kTeraz);
+    ASSERT_TRUE(w.zapisano()) << w.blad_zapisu;
+    const std::string text = test::read_text(w.pliki.at(0));
+    EXPECT_TRUE(text.starts_with("120,20260401,1250,")) << text;
+    EXPECT_NE(text.find("\r\n110,20260401,1250,10901014,0,"), std::string::npos) << text;
+    EXPECT_EQ(load_przelew(db.ds, a.nr_id).data, TDateTime::from_ymd(2026, 3, 15));
+    EXPECT_TRUE(db.msgs.errors.empty());
 }
 
 }  // namespace
