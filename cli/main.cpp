@@ -28,6 +28,8 @@ int run_help(const Args& args);
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+    {"export", "export --profile NAME --ids N[,M...] (--date yyyy-mm-dd | --own-dates)",
+     "writes the orders to the bank file of the export profile; prints the file's path", run_export},
 };
 
 int run_help(const Args&) {
