@@ -13,39 +13,41 @@
 namespace zlx {
 namespace {
 
+using namespace std::string_literals;
+
 constexpr int kZlecen = 100000;
 
 TPrzelew zlecenie(int i) {
     TPrzelew p = nowy_przelew();
     p.nr_id = i;
     p.rodzaj_przelewu = i % 3 == 0 ? kPrzelewBankowy : i % 3 == 1 ? kPrzelewZus : kPrzelewPodatkowy;
-    p.my_nazwa = "Przedsiębiorstwo Handlowo-Usługowe Żuraw Spółka z o.o.";
-    p.my_konto = "PL 61 1090 1014 0000 0712 1981 2874";
-    p.my_adres_ulica = "ul. Świętokrzyska 12/4";
-    p.my_adres_kodp = "00-916";
-    p.my_adres_miejscowosc = "Warszawa";
+    p.my_nazwa = "Przedsiębiorstwo Handlowo-Usługowe Żuraw Spółka z o.o."s;
+    p.my_konto = "PL 61 1090 1014 0000 0712 1981 2874"s;
+    p.my_adres_ulica = "ul. Świętokrzyska 12/4"s;
+    p.my_adres_kodp = "00-916"s;
+    p.my_adres_miejscowosc = "Warszawa"s;
     const std::string nr = std::to_string(i);
     p.dost_nazwa.append("Kontrahent nr ").append(nr).append(" Łódzka Spółdzielnia Mleczarska");
-    p.dost_konto = "12 1020 5558 1111 1234 5678 9012";
-    p.dost_adres_ulica = "Piotrkowska 100";
-    p.dost_adres_kodp = "90-001";
-    p.dost_adres_miejscowosc = "Łódź";
+    p.dost_konto = "12 1020 5558 1111 1234 5678 9012"s;
+    p.dost_adres_ulica = "Piotrkowska 100"s;
+    p.dost_adres_kodp = "90-001"s;
+    p.dost_adres_miejscowosc = "Łódź"s;
     p.tytulem.append("Faktura VAT nr ").append(nr).append("/2026 za dostawę towarów");
-    p.tytulemcd = "zamówienie z dnia 2026-03-01";
+    p.tytulemcd = "zamówienie z dnia 2026-03-01"s;
     p.kwota_money = Currency::from_grosze(100 + i);
-    p.zus_nipplatnik = "123-456-32-18";
-    p.zus_iduzup = "R";
-    p.zus_numeriduzup = "123456785";
-    p.zus_typwplaty = "S";
-    p.zus_deklaracja1 = "2026";
-    p.zus_deklaracja2 = "02";
-    p.us_typiduzup = "N";
-    p.us_iduzup = "123-456-32-18";
-    p.us_rokokresu = "26";
-    p.us_typokresu = "M";
-    p.us_nrokresu = "02";
-    p.us_symbolformularza = "VAT-7";
-    p.us_identyfikacjazobowiazania = "zaliczka za luty";
+    p.zus_nipplatnik = "123-456-32-18"s;
+    p.zus_iduzup = "R"s;
+    p.zus_numeriduzup = "123456785"s;
+    p.zus_typwplaty = "S"s;
+    p.zus_deklaracja1 = "2026"s;
+    p.zus_deklaracja2 = "02"s;
+    p.us_typiduzup = "N"s;
+    p.us_iduzup = "123-456-32-18"s;
+    p.us_rokokresu = "26"s;
+    p.us_typokresu = "M"s;
+    p.us_nrokresu = "02"s;
+    p.us_symbolformularza = "VAT-7"s;
+    p.us_identyfikacjazobowiazania = "zaliczka za luty"s;
     return p;
 }
 
