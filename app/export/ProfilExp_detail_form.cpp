@@ -90,6 +90,7 @@ TProfilExp_detail_frm::TProfilExp_detail_frm(const Services& services, TGlAdoDs_
 
     auto* katalog_btn = new QPushButton(QStringLiteral("..."));
     katalog_btn->setObjectName(QStringLiteral("katalog_btn"));
+    katalog_btn->setMaximumWidth(40);
     connect(katalog_btn, &QPushButton::clicked, this, &TProfilExp_detail_frm::katalog_btnClick);
 
     auto* dane = new QGridLayout;

@@ -91,6 +91,8 @@ TfrmListaProfiliExportu::TfrmListaProfiliExportu(const Services& services, TGlAd
     lista_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     lista_->setAlternatingRowColors(true);
     lista_->verticalHeader()->hide();
+    lista_->setWordWrap(false);
+    lista_->horizontalHeader()->setStretchLastSection(true);
     lista_->setColumnWidth(0, 60);
     lista_->setColumnWidth(1, 200);
     lista_->setColumnWidth(2, 250);
