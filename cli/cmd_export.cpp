@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/commands.h"
+#include "cli/stderr_messages.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
@@ -20,13 +21,6 @@ namespace {
 
 constexpr const char* kUsage =
     "użycie: zlecenix-cli export --profile NAZWA --ids N[,M...] (--date rrrr-mm-dd | --own-dates)";
-
-struct StderrMessages : DbMessages {
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::cerr << "błąd SQL: " << detail << "\n" << statement << "\n";
-    }
-};
 
 // Reads "N[,M...]"; nothing when a part is not a whole number above 0.
 std::optional<std::vector<std::int32_t>> read_ids(const std::string& text) {

@@ -26,5 +26,8 @@ int run_archive(const Args& args);
 int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
 int run_export(const Args& args);
+// Database commands (cmd_sql.cpp, cmd_upgrade.cpp).
+int run_sql(const Args& args);
+int run_upgrade(const Args& args);
 
 }  // namespace zlx::cli

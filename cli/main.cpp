@@ -36,6 +36,9 @@ const Command kCommands[] = {
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
     {"export", "export --profile NAME --ids N[,M...] (--date yyyy-mm-dd | --own-dates)",
      "writes the orders to the bank file of the export profile; prints the file's path", run_export},
+    {"sql", "sql \"STATEMENT\"", "runs one statement, or a query printed as tab-separated lines", run_sql},
+    {"upgrade", "upgrade", "brings the database schema up to date; prints the version before and after",
+     run_upgrade},
 };
 
 int run_help(const Args&) {
