@@ -57,10 +57,9 @@ TDateTime z_qdate(const QDate& date) {
     return TDateTime::from_ymd(date.year(), date.month(), date.day());
 }
 
-TProfilExp_detail_frm::TProfilExp_detail_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+TProfilExp_detail_frm::TProfilExp_detail_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
       profil_(nowy_profilexp()),
       nazwa_edt_(line_edit("nazwa_edt")),
       opis_edt_(line_edit("opis_edt")),
@@ -224,7 +223,7 @@ void TProfilExp_detail_frm::zapisz_btnClick() {
     }
     save_data();
     // A refused statement has been shown by the data layer; the card stays open with the user's data.
-    if (!save_profilexp(ds_, profil_)) return;
+    if (!save_profilexp(services_.ds, profil_)) return;
     accept();
 }
 

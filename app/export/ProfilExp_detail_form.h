@@ -11,10 +11,6 @@ class QLineEdit;
 class QRadioButton;
 class QSpinBox;
 
-namespace zlx {
-class TGlAdoDs_mod;
-}
-
 namespace zlx::app {
 
 // The card of one export profile. The caller hands the profile in with set_profil and, after an OK
@@ -22,7 +18,7 @@ namespace zlx::app {
 class TProfilExp_detail_frm : public QDialog {
     Q_OBJECT
   public:
-    TProfilExp_detail_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit TProfilExp_detail_frm(const Services& services, QWidget* owner = nullptr);
 
     void set_profil(const TProfilExp& profil);
     const TProfilExp& get_profil() const { return profil_; }
@@ -34,7 +30,6 @@ class TProfilExp_detail_frm : public QDialog {
 
   private:
     Services services_;
-    TGlAdoDs_mod& ds_;
     TProfilExp profil_;
 
     QLineEdit* nazwa_edt_;

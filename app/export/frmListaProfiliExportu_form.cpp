@@ -74,10 +74,9 @@ class ProfileListModel : public QAbstractTableModel {
     std::unique_ptr<ResultSet> rows_;
 };
 
-TfrmListaProfiliExportu::TfrmListaProfiliExportu(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+TfrmListaProfiliExportu::TfrmListaProfiliExportu(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
       model_(new ProfileListModel(this)),
       lista_(new QTableView),
       ustaw_date_rb_(new QRadioButton(QStringLiteral("Ustaw datę"))),
@@ -195,7 +194,7 @@ int TfrmListaProfiliExportu::biezacy_prof_id() const {
 void TfrmListaProfiliExportu::otworz_liste(int prof_id) {
     std::unique_ptr<ResultSet> rows;
     try {
-        rows = ds_.open_sql(kSqlListaProfili);
+        rows = services_.ds.open_sql(kSqlListaProfili);
     } catch (const SqlError& e) {
         services_.dialogs.error(this, QString::fromUtf8(kSqlListaProfili), QString::fromUtf8(e.what()));
     }
@@ -205,7 +204,7 @@ void TfrmListaProfiliExportu::otworz_liste(int prof_id) {
 }
 
 int TfrmListaProfiliExportu::karta(const TProfilExp& profil) {
-    TProfilExp_detail_frm card(services_, ds_, this);
+    TProfilExp_detail_frm card(services_, this);
     card.set_profil(profil);
     if (services_.screens.show_modal(card) != QDialog::Accepted) return 0;
     return card.get_profil().prof_id;
@@ -218,7 +217,7 @@ void TfrmListaProfiliExportu::dodaj_btnClick() {
 void TfrmListaProfiliExportu::edytuj_btnClick() {
     const int current = biezacy_prof_id();
     if (current == 0) return;
-    if (const int id = karta(get_profilexp(ds_, current))) otworz_liste(id);
+    if (const int id = karta(get_profilexp(services_.ds, current))) otworz_liste(id);
 }
 
 void TfrmListaProfiliExportu::usun_btnClick() {
@@ -227,14 +226,14 @@ void TfrmListaProfiliExportu::usun_btnClick() {
     if (!services_.dialogs.question(this, QStringLiteral("Usuwanie kartoteki"),
                                     QStringLiteral("Czy na pewno chcesz usunąć kartotekę ?")))
         return;
-    del_profilexp(ds_, current);
+    del_profilexp(services_.ds, current);
     otworz_liste(0);
 }
 
 void TfrmListaProfiliExportu::eksportuj_btnClick() {
     const int current = biezacy_prof_id();
     if (current == 0) return;
-    const TProfilExp profil = get_profilexp(ds_, current);
+    const TProfilExp profil = get_profilexp(services_.ds, current);
     const WyborDaty wybor{ustaw_date_rb_->isChecked() ? 0 : 1, z_qdate(data_dtp_->date())};
     const ZrodloPrzelewow zrodlo =
         przelewy_ ? z_wierszy(*przelewy_) : ZrodloPrzelewow([] { return std::optional<TPrzelew>(); });

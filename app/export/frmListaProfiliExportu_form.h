@@ -13,8 +13,7 @@ class QTableView;
 
 namespace zlx {
 class ResultSet;
-class TGlAdoDs_mod;
-}  // namespace zlx
+}
 
 namespace zlx::app {
 
@@ -25,7 +24,7 @@ class ProfileListModel;
 class TfrmListaProfiliExportu : public QDialog {
     Q_OBJECT
   public:
-    TfrmListaProfiliExportu(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit TfrmListaProfiliExportu(const Services& services, QWidget* owner = nullptr);
     ~TfrmListaProfiliExportu() override;
 
     // The transfers to export (kartoteka rows with every column), handed over before the screen shows.
@@ -53,7 +52,6 @@ class TfrmListaProfiliExportu : public QDialog {
     int karta(const TProfilExp& profil);
 
     Services services_;
-    TGlAdoDs_mod& ds_;
     std::unique_ptr<ResultSet> przelewy_;
     ProfileListModel* model_;
     QTableView* lista_;

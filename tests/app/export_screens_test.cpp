@@ -53,7 +53,7 @@ class ExportScreens : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 };
 
 TEST_F(ExportScreens, CardShowsTheProfileAndStoresTheControls) {
@@ -67,7 +67,7 @@ TEST_F(ExportScreens, CardShowsTheProfileAndStoresTheControls) {
     p.prof_rodzaj_daty = 1;
     p.prof_data_do_wczytania = TDateTime::from_ymd(2026, 4, 1);
     p.prof_katalog_arch = "/archiwum/";  // carried through untouched
-    TProfilExp_detail_frm card(services, db.ds);
+    TProfilExp_detail_frm card(services);
     card.set_profil(p);
     ASSERT_TRUE(test::show_offscreen(card));
     EXPECT_EQ(text(card, "nazwa_edt"), QStringLiteral("PKO"));
@@ -104,7 +104,7 @@ TEST_F(ExportScreens, CardShowsTheProfileAndStoresTheControls) {
 }
 
 TEST_F(ExportScreens, CardRefusesABlankNameAndKeepsTheUsersDataOnAFailedSave) {
-    TProfilExp_detail_frm card(services, db.ds);
+    TProfilExp_detail_frm card(services);
     ASSERT_TRUE(test::show_offscreen(card));
     EXPECT_EQ(child<QComboBox>(card, "kodowanie_cb")->currentText(), QStringLiteral("Windows 1250 (ANSI)"));
     EXPECT_EQ(child<QComboBox>(card, "bank_cb")->currentText(), QStringLiteral("PKOBP"));
@@ -130,7 +130,7 @@ TEST_F(ExportScreens, CardRefusesABlankNameAndKeepsTheUsersDataOnAFailedSave) {
 }
 
 TEST_F(ExportScreens, CardFolderChooser) {
-    TProfilExp_detail_frm card(services, db.ds);
+    TProfilExp_detail_frm card(services);
     ASSERT_TRUE(test::show_offscreen(card));
     dialogs.folders = {QStringLiteral(" /home/ala/banki "), QString()};
     test::button(card, QStringLiteral("..."))->click();
@@ -147,7 +147,7 @@ TEST_F(ExportScreens, ListRemembersTheLastProfileByName) {
     profil("MBank");
     zapisz_domyslny_profil("BANK śląski");
     {
-        TfrmListaProfiliExportu list(services, db.ds);
+        TfrmListaProfiliExportu list(services);
         EXPECT_EQ(list.windowTitle(), QStringLiteral("Profile eksportu"));
         ASSERT_TRUE(test::show_offscreen(list));
         EXPECT_EQ(list.biezacy_prof_id(), 2);
@@ -159,14 +159,14 @@ TEST_F(ExportScreens, ListRemembersTheLastProfileByName) {
         test::press(Qt::Key_Escape);
     }
     EXPECT_EQ(domyslny_profil(), "MBank");
-    TfrmListaProfiliExportu again(services, db.ds);
+    TfrmListaProfiliExportu again(services);
     ASSERT_TRUE(test::show_offscreen(again));
     EXPECT_EQ(again.biezacy_prof_id(), 3);
 }
 
 TEST_F(ExportScreens, ListAddsEditsAndDeletesThroughTheCard) {
     profil("PKO");
-    TfrmListaProfiliExportu list(services, db.ds);
+    TfrmListaProfiliExportu list(services);
     ASSERT_TRUE(test::show_offscreen(list));
     QString nowa_nazwa = QStringLiteral("Nowy");
     screens.on_show = [&](QDialog& d) {
@@ -201,7 +201,7 @@ TEST_F(ExportScreens, ListAddsEditsAndDeletesThroughTheCard) {
 }
 
 TEST_F(ExportScreens, EmptyListDoesNothing) {
-    TfrmListaProfiliExportu list(services, db.ds);
+    TfrmListaProfiliExportu list(services);
     ASSERT_TRUE(test::show_offscreen(list));
     test::press(Qt::Key_F4);
     test::press(Qt::Key_Delete, Qt::ControlModifier);
@@ -220,7 +220,7 @@ TEST_F(ExportScreens, ExportRunsWithTheScreensDateAndShowsBadAccounts) {
     ASSERT_TRUE(save_przelew(db.ds, a));
     ASSERT_TRUE(save_przelew(db.ds, b));
 
-    TfrmListaProfiliExportu list(services, db.ds);
+    TfrmListaProfiliExportu list(services);
     list.set_przelewy_eksportu(db.ds.open_sql("SELECT * FROM kartoteka ORDER BY nr_id"));
     ASSERT_TRUE(test::show_offscreen(list));
     EXPECT_TRUE(child<QRadioButton>(list, "ustaw_date_rb")->isChecked());
@@ -246,7 +246,7 @@ TEST_F(ExportScreens, ExportRunsWithTheScreensDateAndShowsBadAccounts) {
 
 TEST_F(ExportScreens, UnwritableFileIsReportedInsteadOfZapisano) {
     profil("MBank");  // its folder does not exist
-    TfrmListaProfiliExportu list(services, db.ds);
+    TfrmListaProfiliExportu list(services);
     ASSERT_TRUE(test::show_offscreen(list));
     test::button(list, QStringLiteral("Eksportuj [CTRL+INS]"))->click();
     ASSERT_EQ(dialogs.shown.size(), 1u);
