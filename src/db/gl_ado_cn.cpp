@@ -230,6 +230,11 @@ void TGlAdoCn_mod::execute_native(const std::string& sql) {
 }
 
 WriteTransaction::WriteTransaction(TGlAdoCn_mod& cn) : cn_(cn) {
+    // Inside a caller's transaction the caller's commit decides.
+    if (cn_.get_glCn() && sqlite3_get_autocommit(cn_.get_glCn()) == 0) {
+        open_ = false;
+        return;
+    }
     cn_.execute_native("BEGIN IMMEDIATE");
 }
 
@@ -243,6 +248,7 @@ WriteTransaction::~WriteTransaction() {
 }
 
 void WriteTransaction::commit() {
+    if (!open_) return;
     cn_.execute_native("COMMIT");
     open_ = false;
 }
