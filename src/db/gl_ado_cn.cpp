@@ -41,6 +41,12 @@ class Statement {
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
         if (rc != SQLITE_OK) throw SqlError(sqlite3_errmsg(db), original);
+        // One statement only, whatever follows it.
+        for (; tail && *tail; ++tail)
+            if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';') {
+                sqlite3_finalize(stmt_);
+                throw SqlError("Znaki po zakończeniu instrukcji SQL", original);
+            }
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
