@@ -1,13 +1,42 @@
 #pragma once
 
+// Start-up: the process-wide formats, then the long-lived modules in their order of creation. They
+// live until the program ends and go in the reverse order.
+
 #include <QStringList>
+
+#include "app/core/db_messages_box.h"
+#include "app/core/main_frm.h"
+#include "app/core/services.h"
+#include "db/gl_ado_cn.h"
+#include "db/gl_ado_ds.h"
 
 namespace zlx::app {
 
 // Reads "--folder DIR" from the program's arguments ("" when absent).
 QString folder_argument(const QStringList& arguments);
 
-// Fixes the process-wide formats: the decimal comma and the "yyyy-mm-dd" dates of the Polish locale.
+// Fixes the process-wide formats: the decimal comma, "yyyy-mm-dd" dates, and floating-point
+// arithmetic that never traps (division by zero gives an infinity).
 void ustaw_formaty();
+
+// The modules of a running program, created in their order once the program folder is set: the
+// connection (a failure shows its message once and the program goes on unconnected), the data
+// module, the main window (which brings the schema up to date and reconnects). The first-run
+// database wizard is not part of start-up yet: firsttime is left as it is.
+class Program {
+  public:
+    Program(Dialogs& dialogs, ScreenFactory& screens);
+
+    Tmain_frm& main_frm() { return main_frm_; }
+    const Services& services() const { return services_; }
+
+  private:
+    DbMessagesBox messages_;
+    TGlAdoCn_mod cn_;
+    TGlAdoDs_mod ds_;
+    Services services_;
+    Tmain_frm main_frm_;
+};
 
 }  // namespace zlx::app
