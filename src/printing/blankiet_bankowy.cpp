@@ -34,7 +34,8 @@ void rysuj_etykiety_bankowe(Canvas& c, const TParPrzel& p) {
     rysuj_etykiete_wiersza(c, p, "nr. rachunku  odbiorcy", p.wiersz3, 0, 28);
     rysuj_etykiete_wiersza(c, p, "waluta", p.wiersz4, 55, 10);
     rysuj_etykiete_wiersza(c, p, "kwota", p.wiersz4, 75, 10);
-    rysuj_etykiete_wiersza(c, p, "nr rachunku  zleceniodawcy(przelew)/kwota słownie(wpłata)", p.wiersz5, 0, 75);
+    rysuj_etykiete_wiersza(c, p, "nr rachunku  zleceniodawcy(przelew)/kwota słownie(wpłata)", p.wiersz5, 0,
+                           75);
     rysuj_etykiete_wiersza(c, p, "nazwa  zleceniodawcy", p.wiersz6, 0, 28);
     rysuj_etykiete_wiersza(c, p, "nazwa  zleceniodawcy cd", p.wiersz7, 0, 28);
     rysuj_etykiete_wiersza(c, p, "tytułem", p.wiersz8, 0, 28);
@@ -138,7 +139,8 @@ void rysuj_przelew_z_potwierdzeniem(Canvas& c, const std::string& napis, const T
     c.rectangle(l, g, l + 47, g + 73);
     c.brush(p.kolor_linii);
     c.rectangle(l, g + 7.3, l + 47, g + 9);
-    for (double dy : {16.0, 33.0, 41.0}) c.line(l, g + dy, l + 47, g + dy);
+    for (double dy : {16.0, 33.0, 41.0})
+        c.line(l, g + dy, l + 47, g + dy);
 
     const auto pasek = [&](const char* tekst, double x1, double y1, double x2, double y2) {
         c.pen_style(StylPiora::brak);
@@ -175,7 +177,8 @@ void rysuj_przelew_z_potwierdzeniem(Canvas& c, const std::string& napis, const T
 }
 
 void drukuj_dane_potwierdzenia(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
-    const int znakow = calkowita_ustawienia("pocztiloscznakow", czytaj_ust("opcje_wydrukow", "pocztiloscznakow", "27"));
+    const int znakow =
+        calkowita_ustawienia("pocztiloscznakow", czytaj_ust("opcje_wydrukow", "pocztiloscznakow", "27"));
     const double x = p.pokwit_lewo + 1, g = p.pokwit_gora;
     drukuj_wiersze(c, t.dost_konto, 2, znakow, x, g + 6, p, 8);
     drukuj_wiersze(c, t.dost_nazwa + " " + t.dost_adres, 3, znakow, x, g + 22, p, 4);

@@ -16,9 +16,15 @@ using Kolor = std::int32_t;
 constexpr Kolor kolor_rgb(int r, int g, int b) {
     return (r & 255) + 256 * (g & 255) + 65536 * (b & 255);
 }
-constexpr int kolor_r(Kolor k) { return k & 255; }
-constexpr int kolor_g(Kolor k) { return (k >> 8) & 255; }
-constexpr int kolor_b(Kolor k) { return (k >> 16) & 255; }
+constexpr int kolor_r(Kolor k) {
+    return k & 255;
+}
+constexpr int kolor_g(Kolor k) {
+    return (k >> 8) & 255;
+}
+constexpr int kolor_b(Kolor k) {
+    return (k >> 16) & 255;
+}
 
 inline constexpr Kolor kCzarny = kolor_rgb(0, 0, 0);
 inline constexpr Kolor kBialy = kolor_rgb(255, 255, 255);
@@ -50,7 +56,7 @@ struct Czcionka {
 };
 
 class Canvas {
-public:
+  public:
     virtual ~Canvas() = default;
 
     void pen_colour(Kolor k) { pioro_.kolor = k; }
@@ -84,7 +90,7 @@ public:
     // Sets the orientation of the pages that follow; called before the first page is drawn.
     virtual void orientation(Orientacja o) = 0;
 
-private:
+  private:
     Pioro pioro_;
     Pedzel pedzel_;
     Czcionka czcionka_;

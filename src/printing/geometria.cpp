@@ -16,15 +16,16 @@ Kolor czytaj_kolor(const std::string& nazwa, int zestaw, int r, int g, int b) {
     int wartosci[3] = {0, 0, 0};
     for (int i = 0; i < 3; ++i) {
         const std::string klucz = nazwa + sufiks + skladowe[i];
-        const std::string v =
-            czytaj_ust("kolory", klucz.c_str(), std::to_string(domyslne[i]).c_str());
+        const std::string v = czytaj_ust("kolory", klucz.c_str(), std::to_string(domyslne[i]).c_str());
         if (to_int(v, 0) != to_int(v, 1)) break;
         wartosci[i] = to_int(v, 0);
     }
     return kolor_rgb(wartosci[0], wartosci[1], wartosci[2]);
 }
 
-int czytaj_opcje(const char* klucz) { return calkowita_ustawienia(klucz, czytaj_ust("opcje_wydrukow", klucz, "1")); }
+int czytaj_opcje(const char* klucz) {
+    return calkowita_ustawienia(klucz, czytaj_ust("opcje_wydrukow", klucz, "1"));
+}
 
 void czytaj_ustawienia(int zestaw, TParPrzel& p, bool napisy) {
     p.font_name = czytaj_ust("font", "font_name", "ARIAL");
@@ -34,9 +35,10 @@ void czytaj_ustawienia(int zestaw, TParPrzel& p, bool napisy) {
     p.pionowe_napisy = czytaj_opcje("pionowe_napisy");
     p.zamieniajwielkie = to_int(czytaj_ust("opcje_wydrukow", "zamieniajwielkie", "1"), 1);
     const bool szary = zestaw == kZestaw2;
-    p.kolor_tla = szary ? czytaj_kolor("kolortlo", zestaw, 242, 242, 242) : czytaj_kolor("kolortlo", zestaw, 245, 222, 221);
-    p.kolor_linii =
-        szary ? czytaj_kolor("kolorlinie", zestaw, 115, 115, 115) : czytaj_kolor("kolorlinie", zestaw, 236, 149, 147);
+    p.kolor_tla = szary ? czytaj_kolor("kolortlo", zestaw, 242, 242, 242)
+                        : czytaj_kolor("kolortlo", zestaw, 245, 222, 221);
+    p.kolor_linii = szary ? czytaj_kolor("kolorlinie", zestaw, 115, 115, 115)
+                          : czytaj_kolor("kolorlinie", zestaw, 236, 149, 147);
     p.kolor_etykiet = p.kolor_linii;
     if (!napisy) return;
     p.kolor_napisu_zus = szary ? czytaj_kolor("kolorfontnapiszus", zestaw, 202, 202, 202)
@@ -49,15 +51,24 @@ void czytaj_ustawienia(int zestaw, TParPrzel& p, bool napisy) {
 
 double TParPrzel::wiersz(int n) const {
     switch (n) {
-        case 1: return wiersz1;
-        case 2: return wiersz2;
-        case 3: return wiersz3;
-        case 4: return wiersz4;
-        case 5: return wiersz5;
-        case 6: return wiersz6;
-        case 7: return wiersz7;
-        case 8: return wiersz8;
-        default: return wiersz9;
+        case 1:
+            return wiersz1;
+        case 2:
+            return wiersz2;
+        case 3:
+            return wiersz3;
+        case 4:
+            return wiersz4;
+        case 5:
+            return wiersz5;
+        case 6:
+            return wiersz6;
+        case 7:
+            return wiersz7;
+        case 8:
+            return wiersz8;
+        default:
+            return wiersz9;
     }
 }
 

@@ -32,13 +32,13 @@ struct TParPrzel {
     double pokwit_lewo = 0, pokwit_gora = 0, pokwit_szer = 0, pokwit_wys = 0;
     Kolor kolor_tla = 0, kolor_linii = 0, kolor_etykiet = 0;
     Kolor kolor_napisu_zus = 0, kolor_napisu_podatki = 0;
-    std::string napis_odcinka;       // copy caption printed vertically at the right edge
-    std::int32_t wariant_podpisu = 0;  // 1 = the label of the last blank, box crossed out
+    std::string napis_odcinka;          // copy caption printed vertically at the right edge
+    std::int32_t wariant_podpisu = 0;   // 1 = the label of the last blank, box crossed out
     std::int32_t zamieniajwielkie = 0;  // 1 = upper-case every data text
-    std::int32_t kratki = 0;         // 0 plain, 1 one character per cell, 2 cells for accounts only
-    std::int32_t nadruk = 0;         // 1 = data only, onto a pre-printed blank
+    std::int32_t kratki = 0;            // 0 plain, 1 one character per cell, 2 cells for accounts only
+    std::int32_t nadruk = 0;            // 1 = data only, onto a pre-printed blank
     std::int32_t zus_napis_zus = 0, us_napis_podatki = 0;
-    std::int32_t pionowe_napisy = 0;  // 1 = print the vertical copy caption
+    std::int32_t pionowe_napisy = 0;   // 1 = print the vertical copy caption
     std::string font_name, font_size;  // data font; the size in points, as text
 
     // Returns the top of row n (1 to 9).

@@ -24,7 +24,8 @@ std::string przygotuj(Canvas& c, const std::string& tekst, const TParPrzel& p, c
     return p.zamieniajwielkie == 1 ? upper_pl(trim(tekst)) : tekst;
 }
 
-void drukuj_kratki(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParNapisy& n, bool tylko_zus) {
+void drukuj_kratki(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParNapisy& n,
+                   bool tylko_zus) {
     const std::vector<std::string> znaki = utf8_chars(przytnij(tekst, limit(n.max_kratek)));
     for (std::size_t i = 0; i < znaki.size(); ++i) {
         if (tylko_zus && i != 0 && i != 1 && i != 20) continue;
@@ -69,16 +70,23 @@ void drukuj_wiersze(Canvas& c, const std::string& tekst, int max_linii, int znak
         linie.push_back(t);
     } else {
         const auto n = static_cast<std::size_t>(znakow);
-        for (std::size_t od = 0; od < dlugosc; od += n) linie.push_back(utf8_substr(t, od, n));
+        for (std::size_t od = 0; od < dlugosc; od += n)
+            linie.push_back(utf8_substr(t, od, n));
     }
     for (std::size_t k = 0; k < linie.size() && k < static_cast<std::size_t>(max_linii); ++k)
         if (!linie[k].empty()) c.text(x + 0.5, y + static_cast<double>(k) * krok - 0.2, linie[k]);
 }
 
-int tryb_pola(int kratki) { return kratki == 1 ? 1 : 0; }
+int tryb_pola(int kratki) {
+    return kratki == 1 ? 1 : 0;
+}
 
-int tryb_konta(int kratki) { return kratki == 1 || kratki == 2 ? 1 : 0; }
+int tryb_konta(int kratki) {
+    return kratki == 1 || kratki == 2 ? 1 : 0;
+}
 
-int rozmiar_czcionki(const TParPrzel& p) { return calkowita_ustawienia("font_size", p.font_size); }
+int rozmiar_czcionki(const TParPrzel& p) {
+    return calkowita_ustawienia("font_size", p.font_size);
+}
 
 }  // namespace zlx

@@ -4,7 +4,8 @@ namespace zlx {
 
 void RecordingCanvas::zapisz(ZapisRysunku::Rodzaj r, double x1, double y1, double x2, double y2,
                              const std::string& s) {
-    ZapisRysunku z{r};
+    ZapisRysunku z;
+    z.rodzaj = r;
     z.x1 = x1;
     z.y1 = y1;
     z.x2 = x2;
@@ -50,6 +51,8 @@ std::vector<ZapisRysunku> RecordingCanvas::rodzaju(ZapisRysunku::Rodzaj r) const
     return out;
 }
 
-std::vector<ZapisRysunku> RecordingCanvas::teksty() const { return rodzaju(ZapisRysunku::Rodzaj::tekst); }
+std::vector<ZapisRysunku> RecordingCanvas::teksty() const {
+    return rodzaju(ZapisRysunku::Rodzaj::tekst);
+}
 
 }  // namespace zlx

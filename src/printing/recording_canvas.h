@@ -12,7 +12,7 @@ namespace zlx {
 
 struct ZapisRysunku {
     enum class Rodzaj { prostokat, elipsa, linia, tekst, nowa_strona, orientacja };
-    Rodzaj rodzaj;
+    Rodzaj rodzaj = Rodzaj::prostokat;
     double x1 = 0, y1 = 0, x2 = 0, y2 = 0;
     std::string tekst;
     Pioro pioro;
@@ -23,7 +23,7 @@ struct ZapisRysunku {
 };
 
 class RecordingCanvas : public Canvas {
-public:
+  public:
     void rectangle(double x1, double y1, double x2, double y2) override;
     void ellipse(double x1, double y1, double x2, double y2) override;
     void line(double x1, double y1, double x2, double y2) override;
@@ -38,7 +38,7 @@ public:
     // Returns the calls of one kind, in order.
     std::vector<ZapisRysunku> rodzaju(ZapisRysunku::Rodzaj r) const;
 
-private:
+  private:
     void zapisz(ZapisRysunku::Rodzaj r, double x1, double y1, double x2, double y2, const std::string& s);
     std::vector<ZapisRysunku> zapisy_;
     int strona_ = 0;

@@ -6,7 +6,9 @@ namespace zlx {
 
 namespace {
 
-void bar(Canvas& c, double x, double y, double wys) { c.rectangle(x, y, x + 0.1, y + wys); }
+void bar(Canvas& c, double x, double y, double wys) {
+    c.rectangle(x, y, x + 0.1, y + wys);
+}
 
 void pelne_kratki(Canvas& c, const TParPrzel& p) {
     c.pen_style(StylPiora::brak);
@@ -14,7 +16,8 @@ void pelne_kratki(Canvas& c, const TParPrzel& p) {
 }
 
 void znacznik(Canvas& c, const TParPrzel& p, double x, double y) {
-    c.rectangle(x - p.znacznik_szer / 2, y + p.wiersz_wys - p.znacznik_wys, x + p.znacznik_szer / 2, y + p.wiersz_wys);
+    c.rectangle(x - p.znacznik_szer / 2, y + p.wiersz_wys - p.znacznik_wys, x + p.znacznik_szer / 2,
+                y + p.wiersz_wys);
 }
 
 void pioro(Canvas& c, Kolor k, StylPiora s = StylPiora::ciagly, int w = 1) {
@@ -27,22 +30,27 @@ void pioro(Canvas& c, Kolor k, StylPiora s = StylPiora::ciagly, int w = 1) {
 
 void rysuj_kratki_od(Canvas& c, const TParPrzel& p, int n, double y, double x0) {
     pelne_kratki(c, p);
-    for (int k = 1; k <= n + 1; ++k) bar(c, x0 + p.kratka_szer * k, y, p.wiersz_wys);
+    for (int k = 1; k <= n + 1; ++k)
+        bar(c, x0 + p.kratka_szer * k, y, p.wiersz_wys);
     c.pen_style(StylPiora::ciagly);
 }
 
-void rysuj_kratki(Canvas& c, const TParPrzel& p, int n, double y) { rysuj_kratki_od(c, p, n, y, p.wiersz_lewo); }
+void rysuj_kratki(Canvas& c, const TParPrzel& p, int n, double y) {
+    rysuj_kratki_od(c, p, n, y, p.wiersz_lewo);
+}
 
 void rysuj_znaczniki_konta(Canvas& c, const TParPrzel& p, double y) {
     pioro(c, p.kolor_linii);
     c.brush(p.kolor_linii);
-    for (int j : {2, 6, 10, 14, 18, 22}) znacznik(c, p, p.wiersz_lewo + p.kratka_szer * j, y);
+    for (int j : {2, 6, 10, 14, 18, 22})
+        znacznik(c, p, p.wiersz_lewo + p.kratka_szer * j, y);
 }
 
 void rysuj_znaczniki_decyzji(Canvas& c, const TParPrzel& p, double y) {
     pioro(c, p.kolor_linii);
     c.brush(p.kolor_linii);
-    for (int j = 12; j <= 27; ++j) znacznik(c, p, p.wiersz_lewo + p.kratka_szer * j, y);
+    for (int j = 12; j <= 27; ++j)
+        znacznik(c, p, p.wiersz_lewo + p.kratka_szer * j, y);
 }
 
 void rysuj_kratki_kwoty(Canvas& c, const TParPrzel& p, double y) {
@@ -65,7 +73,8 @@ void rysuj_kwadraty_wp(Canvas& c, const TParPrzel& p, double y) {
 void rysuj_kratki_oplaty(Canvas& c, const TParPrzel& p) {
     c.pen_style(StylPiora::brak);
     c.brush(p.kolor_tla);
-    for (int k = 1; k <= 3; ++k) bar(c, p.oplata_lewo + p.kratka_szer * k, p.oplata_gora, 5.1);
+    for (int k = 1; k <= 3; ++k)
+        bar(c, p.oplata_lewo + p.kratka_szer * k, p.oplata_gora, 5.1);
     c.pen_style(StylPiora::ciagly);
 }
 
@@ -98,7 +107,8 @@ void rysuj_ramke_i_pola(Canvas& c, const TParPrzel& p) {
 
     c.brush(kBialy);
     c.rectangle(p.podpis_lewo, p.podpis_gora, p.podpis_lewo + p.podpis_szer, p.podpis_gora + p.podpis_wys);
-    c.rectangle(p.stempel_lewo, p.stempel_gora, p.stempel_lewo + p.stempel_szer, p.stempel_gora + p.stempel_wys);
+    c.rectangle(p.stempel_lewo, p.stempel_gora, p.stempel_lewo + p.stempel_szer,
+                p.stempel_gora + p.stempel_wys);
     c.rectangle(p.oplata_lewo, p.oplata_gora, p.oplata_lewo + p.oplata_szer, p.oplata_gora + p.oplata_wys);
     c.rectangle(p.kod_lewo, p.kod_gora, p.kod_lewo + p.kod_szer, p.kod_gora + p.kod_wys);
 

@@ -54,8 +54,9 @@ void przelew_2_kopie_potw(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     const double top = margines(u, "pocztowy_wydruk_top"), left = margines(u, "pocztowy_wydruk_left");
     rysuj_przelew_z_potwierdzeniem(c, "Dowód/Pokwitowanie dla Odbiorcy", t,
                                    blankiet(p, kZestaw1, top, left + 59, 0, "Odcinek dla banku odbiorcy"));
-    rysuj_przelew_z_potwierdzeniem(c, "Dowód/Pokwitowanie dla Zleceniodawcy", t,
-                                   blankiet(p, kZestaw2, top + 108, left + 59, 0, "Odcinek dla banku zleceniodawcy"));
+    rysuj_przelew_z_potwierdzeniem(
+        c, "Dowód/Pokwitowanie dla Zleceniodawcy", t,
+        blankiet(p, kZestaw2, top + 108, left + 59, 0, "Odcinek dla banku zleceniodawcy"));
 }
 
 void przelew_1_kopia_potw(Canvas& c, const TParPrzel& p, const TPrzelew& t) {

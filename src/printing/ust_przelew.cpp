@@ -58,11 +58,13 @@ std::vector<KluczUstPrzelew> zbuduj_klucze() {
         {kMarginesy, "us_nadruk_left", &U::us_nadruk_left, "", "zakładka „Podatkowe”, „Marginesy nadruk”"},
         {kFont, "font_name", &U::font_name, "Courier NEW", "zakładka „Ogólne”, „Rozmiar i rodzaj czcionki”"},
         {kFont, "font_size", &U::font_size, "13", "zakładka „Ogólne”, „Rozmiar i rodzaj czcionki”"},
-        {kOpcje, "zamieniajwielkie", &U::zamieniajwielkie, "1", "zakładka „Ogólne”, „Zamieniaj na wielkie litery”"},
+        {kOpcje, "zamieniajwielkie", &U::zamieniajwielkie, "1",
+         "zakładka „Ogólne”, „Zamieniaj na wielkie litery”"},
         {kOpcje, "pocztiloscznakow", &U::pocztiloscznakow, "27",
          "zakładka „Bankowe”, „Ustawienia dla przelewu pocztowego”, „Maksymalna ilość znaków w wierszu "
          "potwierdzenia”"},
-        {kOpcje, "jaknazwacd", &U::jaknazwacd, "0", "zakładka „Ogólne”, „Pole nazwa cd po wybraniu z kartoteki:”"},
+        {kOpcje, "jaknazwacd", &U::jaknazwacd, "0",
+         "zakładka „Ogólne”, „Pole nazwa cd po wybraniu z kartoteki:”"},
         {kKolory, "kolortlo1_r", &U::kolortlo1_r, "245", kKolor1},
         {kKolory, "kolortlo1_g", &U::kolortlo1_g, "222", kKolor1},
         {kKolory, "kolortlo1_b", &U::kolortlo1_b, "221", kKolor1},
@@ -105,7 +107,8 @@ std::string miejsce_klucza(const std::string& klucz) {
 
 std::string tresc_bledu(const std::string& klucz, const std::string& wartosc) {
     std::string s = "Nie można wydrukować przelewu: ustawienie " + klucz;
-    s += trim(wartosc).empty() ? " nie jest ustawione" : " ma wartość „" + wartosc + "”, która nie jest liczbą";
+    s += trim(wartosc).empty() ? " nie jest ustawione"
+                               : " ma wartość „" + wartosc + "”, która nie jest liczbą";
     s += ". Ustaw je w oknie „Ustawienia Przelewy”";
     const std::string miejsce = miejsce_klucza(klucz);
     if (!miejsce.empty()) s += ", " + miejsce;
@@ -121,7 +124,8 @@ const std::vector<KluczUstPrzelew>& klucze_ust_przelew() {
 
 TUstPrzelew wczytaj_ust_przelew() {
     TUstPrzelew u;
-    for (const KluczUstPrzelew& k : klucze_ust_przelew()) u.*k.pole = czytaj_ini(kUstPrzelewIni, k.sekcja, k.klucz, k.domyslna);
+    for (const KluczUstPrzelew& k : klucze_ust_przelew())
+        u.*k.pole = czytaj_ini(kUstPrzelewIni, k.sekcja, k.klucz, k.domyslna);
     return u;
 }
 
@@ -129,7 +133,8 @@ void zapisz_ust_przelew(const TUstPrzelew& u) {
     const std::string path = ini_path(kUstPrzelewIni);
     std::string tresc;
     os::read_file(path, tresc);
-    for (const KluczUstPrzelew& k : klucze_ust_przelew()) tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
+    for (const KluczUstPrzelew& k : klucze_ust_przelew())
+        tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
     try {
         os::write_file_atomically(path, tresc);
     } catch (const std::runtime_error& e) {

@@ -63,11 +63,11 @@ void zapisz_ust_przelew(const TUstPrzelew& u);
 // A setting that a print needs is missing or not a number. what() is the Polish message for the user,
 // naming the key and where the settings dialog sets it.
 class BladUstawienia : public std::runtime_error {
-public:
+  public:
     BladUstawienia(const std::string& klucz, const std::string& wartosc);
     const std::string& klucz() const { return klucz_; }
 
-private:
+  private:
     std::string klucz_;
 };
 
