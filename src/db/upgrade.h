@@ -1,0 +1,23 @@
+#pragma once
+
+// Brings a database made by an older version up to the current schema (17). The file's version is
+// ver_nbint of row 1 of tb_verdb; every numbered step above it runs in order and records its own
+// number when done. A failing statement of a step is reported (exec_sql) and the step goes on; a
+// failing catalog step (primary key, zero-length permission) ends the run silently, leaving the
+// earlier steps recorded, so the next start continues there.
+
+#include "db/gl_ado_ds.h"
+
+namespace zlx {
+
+// Returns the version: ver_nbint of the last row read, -2 when no row (or no result set) comes back,
+// 0 when the query cannot be opened (no tb_verdb).
+int wersja_bazy(TGlAdoDs_mod& ds);
+// The whole upgrade, as the main window runs it at start.
+void aktualizuj_baze(TGlAdoDs_mod& ds);
+// Runs step n (1 .. 17; other numbers do nothing). Throws when a catalog operation fails.
+void krok_aktualizacji(TGlAdoDs_mod& ds, int n);
+// Step 6 alone: the repair offered by the main menu.
+void napraw_baze_2008(TGlAdoDs_mod& ds);
+
+}  // namespace zlx
