@@ -23,5 +23,6 @@ bool has_flag(const Args& args, const std::string& name);
 
 // The commands, one file each.
 int run_demo(const Args& args);
+int run_print(const Args& args);
 
 }  // namespace zlx::cli

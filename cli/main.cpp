@@ -28,6 +28,10 @@ int run_help(const Args& args);
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+#ifdef ZLX_CLI_PRINT
+    {"print", "print --ids N[,M...] --layout K --out FILE.pdf",
+     "prints stored orders of one kind with item K of their print list into a PDF file", run_print},
+#endif
 };
 
 int run_help(const Args&) {

@@ -24,7 +24,8 @@ std::string uruchom(const std::string& polecenie) {
     std::string out;
     if (FILE* f = popen(polecenie.c_str(), "r")) {
         char buf[4096];
-        while (std::size_t n = fread(buf, 1, sizeof buf, f)) out.append(buf, n);
+        while (std::size_t n = fread(buf, 1, sizeof buf, f))
+            out.append(buf, n);
         pclose(f);
     }
     return out;
@@ -33,12 +34,12 @@ std::string uruchom(const std::string& polecenie) {
 constexpr double kPtNaMm = 72.0 / 25.4;
 
 class Pdf : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        for (const char* k : {"bankowy_nadruk_top", "bankowy_nadruk_left", "bankowy_nadruk_odstep",
-                              "pocztowy_nadruk_odstep", "us_wydruk_top", "us_wydruk_left", "us_nadruk_top",
-                              "us_nadruk_left", "zus_wydruk_top", "zus_wydruk_left", "zus_nadruk_top",
-                              "zus_nadruk_left"})
+        for (const char* k :
+             {"bankowy_nadruk_top", "bankowy_nadruk_left", "bankowy_nadruk_odstep", "pocztowy_nadruk_odstep",
+              "us_wydruk_top", "us_wydruk_left", "us_nadruk_top", "us_nadruk_left", "zus_wydruk_top",
+              "zus_wydruk_left", "zus_nadruk_top", "zus_nadruk_left"})
             zapisz_ini(kUstPrzelewIni, "marginesy", k, "5");
     }
     std::string drukuj(const SterowanieWydrukiem& s, int pozycja, const std::string& nazwa) {
@@ -70,7 +71,8 @@ TEST_F(Pdf, EveryLayoutPrintsOnA4WithTheLiberationFonts) {
             const std::string info = uruchom("pdfinfo '" + plik + "'");
             EXPECT_NE(info.find("Pages:           1"), std::string::npos) << info;
             const bool poziomo = std::string(r.nazwa) == "bank" && i == 4;
-            EXPECT_NE(info.find(poziomo ? "842 x 595 pts (A4)" : "595 x 842 pts (A4)"), std::string::npos) << info;
+            EXPECT_NE(info.find(poziomo ? "842 x 595 pts (A4)" : "595 x 842 pts (A4)"), std::string::npos)
+                << info;
             const std::string fonty = uruchom("pdffonts '" + plik + "'");
             EXPECT_NE(fonty.find("LiberationSans"), std::string::npos) << fonty;
             EXPECT_EQ(fonty.find("DejaVu"), std::string::npos) << fonty;
@@ -90,14 +92,15 @@ TEST_F(Pdf, DataTextLandsAtItsMillimetresInItsPointSize) {
     const std::string bbox = uruchom("pdftotext -bbox '" + plik + "' -");
     // The payee name of the first blank: x = left + 7 + 1, baseline y = top + 3.3 + 4.4.
     std::smatch m;
-    const std::regex slowo(R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">PRZEDSIĘBIORSTWO</word>)re");
+    const std::regex slowo(
+        R"re(<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="([0-9.]+)">PRZEDSIĘBIORSTWO</word>)re");
     ASSERT_TRUE(std::regex_search(bbox, m, slowo)) << bbox.substr(0, 2000);
     const double x = std::stod(m[1]), y_min = std::stod(m[2]), y_max = std::stod(m[3]);
     EXPECT_NEAR(x, 18 * kPtNaMm, 0.6);
     const double baseline = 27.7 * kPtNaMm;
     EXPECT_LT(y_min, baseline);
     EXPECT_GT(y_max, baseline);
-    EXPECT_NEAR(y_max - y_min, 13 * 1.15, 2.0);  // a 13 pt line
+    EXPECT_NEAR(y_max - y_min, 13 * 1.15, 2.0);         // a 13 pt line
     EXPECT_NE(bbox.find(">ŻÓŁĆ<"), std::string::npos);  // Polish letters survive the round trip
 }
 
