@@ -5,6 +5,7 @@
 #include "app/core/main_frm.h"
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
+#include "app/printing/ustawienia_przelew_form.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -18,6 +19,11 @@ void zakoncz(Tmain_frm& main) {
 
 void baza_danych(Tmain_frm& main) {
     TfrmBazaDanych screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void ustawienia_przelewy(Tmain_frm& main) {
+    TUstawieniaPrzelew_frm screen(main.services(), &main);
     main.services().screens.show_modal(screen);
 }
 
@@ -48,11 +54,13 @@ void o_programie(Tmain_frm& main) {
 }
 
 const PrzyciskPanelu kPrzyciski[] = {
+    {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", ustawienia_przelewy},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
 const PozycjaMenu kPozycje[] = {
     {"Plik", "Zakończ", false, zakoncz},
+    {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
     {"Pomoc", "O programie", false, o_programie},

@@ -45,6 +45,7 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         QString page, caption, hint, target;
     };
     const std::vector<Row> expected = {
+        {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -82,6 +83,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     };
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
