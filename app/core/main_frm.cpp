@@ -1,16 +1,144 @@
 #include "app/core/main_frm.h"
 
+#include <QAbstractButton>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
 #include <QStatusBar>
+#include <QToolBox>
+#include <QVBoxLayout>
 
-#include "core/version.h"
+#include "app/core/about_frm.h"
+#include "app/core/dialogs.h"
+#include "app/core/main_commands.h"
+#include "app/core/screen.h"
 
 namespace zlx::app {
 
-Tmain_frm::Tmain_frm(QWidget* parent) : QMainWindow(parent) {
-    setWindowTitle(QStringLiteral("Zlecenix 2010    "));
-    statusBar()->showMessage(QStringLiteral("Zlecenix 2010    ver: ") + QString::fromUtf8(kVersion));
-    resize(1280, 720);
+namespace {
+
+QColor kolor_programu() {
+    return QColor(kKolorProgramu[0], kKolorProgramu[1], kKolorProgramu[2]);
+}
+
+}  // namespace
+
+Tmain_frm::Tmain_frm(const Services& services, QWidget* parent)
+    : QMainWindow(parent),
+      services_(services),
+      panel_(new QToolBox),
+      nazwa_lbl_(new QLabel(QStringLiteral("Zlecenix 2010"))),
+      podwersja_lbl_(new QLabel),
+      status_lbl_(new QLabel) {
+    panel_->setObjectName(QStringLiteral("nawigacja"));
+    panel_->setFixedWidth(240);
+    nazwa_lbl_->setObjectName(QStringLiteral("nazwa_lbl"));
+    podwersja_lbl_->setObjectName(QStringLiteral("podwersja_lbl"));
+    status_lbl_->setObjectName(QStringLiteral("status_lbl"));
+
+    QFont nazwa = nazwa_lbl_->font();
+    nazwa.setBold(true);
+    nazwa.setPointSizeF(nazwa.pointSizeF() * 2.5);
+    nazwa_lbl_->setFont(nazwa);
+
+    auto* naglowek = new QVBoxLayout;
+    naglowek->addWidget(nazwa_lbl_);
+    naglowek->addWidget(podwersja_lbl_);
+    naglowek->addStretch();
+    auto* central = new QWidget;
+    auto* layout = new QHBoxLayout(central);
+    layout->addWidget(panel_);
+    layout->addSpacing(16);
+    layout->addLayout(naglowek, 1);
+    setCentralWidget(central);
+    statusBar()->addWidget(status_lbl_);
+
+    zbuduj_panel();
+    zbuduj_menu();
+    on_key(*this, QKeySequence(Qt::Key_Escape), [this] { KoniecESC1Click(); });
+    resize(1024, 700);
+    FormCreate();
+}
+
+void Tmain_frm::FormCreate() {
+    status_lbl_->setText(QString::fromUtf8(kNazwaProgramu) + tekst_wersji());
+    setWindowTitle(QString::fromUtf8(kNazwaProgramu));
+    koloruj();
+    podwersja_lbl_->setText(QStringLiteral("Standard     "));
+}
+
+void Tmain_frm::koloruj() {
+    QPalette palette = nazwa_lbl_->palette();
+    palette.setColor(QPalette::WindowText, kolor_programu());
+    nazwa_lbl_->setPalette(palette);
+    QString kolor = kolor_programu().name();
+    panel_->setStyleSheet(
+        QStringLiteral("QToolBox { border: 1px solid #a9b9dc; }"
+                       "QToolBox::tab { background: #dde4f2; border: 1px solid #a9b9dc; padding: 4px 8px;"
+                       " font-weight: bold; }"
+                       "QToolBox::tab:selected { background: qlineargradient(x1:0, y1:0, x2:0, y2:1,"
+                       " stop:0 %1, stop:1 %1); color: white; }"
+                       "QToolBox QPushButton { text-align: left; padding: 6px 12px; border: none; }"
+                       "QToolBox QPushButton:hover { background: #e6ecf7; }"
+                       "QToolBox QPushButton:focus { background: #d0dbf0; }")
+            .arg(kolor));
+}
+
+void Tmain_frm::zbuduj_panel() {
+    for (const char* strona : kStronyPanelu) {
+        QWidget* page = nullptr;
+        QVBoxLayout* buttons = nullptr;
+        for (const PrzyciskPanelu& p : przyciski_panelu()) {
+            if (qstrcmp(p.strona, strona) != 0) continue;
+            if (!page) {
+                page = new QWidget;
+                page->setAutoFillBackground(true);
+                page->setPalette(QPalette(Qt::white));
+                buttons = new QVBoxLayout(page);
+            }
+            auto* button = new QPushButton(QString::fromUtf8(p.tekst), page);
+            button->setFlat(true);
+            button->setToolTip(QString::fromUtf8(p.podpowiedz));
+            button->setStatusTip(QString::fromUtf8(p.podpowiedz));
+            Akcja akcja = p.akcja;
+            connect(button, &QPushButton::clicked, this, [this, akcja] { akcja(*this); });
+            buttons->addWidget(button);
+        }
+        if (!page) continue;
+        buttons->addStretch();
+        panel_->addItem(page, QString::fromUtf8(strona));
+    }
+    panel_->setCurrentIndex(0);
+    // The page headers are buttons too: let Tab reach them, so the pane works without a mouse.
+    for (QAbstractButton* header :
+         panel_->findChildren<QAbstractButton*>(QStringLiteral("qt_toolbox_toolboxbutton")))
+        header->setFocusPolicy(Qt::StrongFocus);
+}
+
+void Tmain_frm::zbuduj_menu() {
+    for (const char* tytul : kMenuGlowne) {
+        QMenu* menu = nullptr;
+        for (const PozycjaMenu& p : pozycje_menu()) {
+            if (qstrcmp(p.menu, tytul) != 0) continue;
+            Akcja akcja = p.akcja;
+            if (!p.tekst) {
+                QAction* action = menuBar()->addAction(QString::fromUtf8(tytul));
+                connect(action, &QAction::triggered, this, [this, akcja] { akcja(*this); });
+                continue;
+            }
+            if (!menu) menu = menuBar()->addMenu(QString::fromUtf8(tytul));
+            if (p.separator_przed) menu->addSeparator();
+            QAction* action = menu->addAction(QString::fromUtf8(p.tekst));
+            connect(action, &QAction::triggered, this, [this, akcja] { akcja(*this); });
+        }
+    }
+}
+
+void Tmain_frm::KoniecESC1Click() {
+    if (services_.dialogs.question(this, QStringLiteral("Koniec programu"),
+                                   QStringLiteral("Czy na pewno chcesz wyjść z programu ?")))
+        close();
 }
 
 }  // namespace zlx::app

@@ -2,6 +2,8 @@
 
 #include <QLocale>
 
+#include <cfenv>
+
 namespace zlx::app {
 
 QString folder_argument(const QStringList& arguments) {
@@ -10,11 +12,16 @@ QString folder_argument(const QStringList& arguments) {
 }
 
 void ustaw_formaty() {
-    // Number and date widgets follow the default locale: Polish gives the decimal comma; dates are
-    // formatted "yyyy-MM-dd" explicitly wherever they are shown.
+    // The default environment masks every floating-point exception and rounds to nearest.
+    std::fesetenv(FE_DFL_ENV);
+    // Number widgets follow the default locale: Polish gives the decimal comma. Dates are formatted
+    // "yyyy-MM-dd" explicitly wherever they are shown.
     QLocale polish(QLocale::Polish, QLocale::Poland);
     polish.setNumberOptions(QLocale::OmitGroupSeparator);
     QLocale::setDefault(polish);
 }
+
+Program::Program(Dialogs& dialogs, ScreenFactory& screens)
+    : services_{dialogs, screens}, main_frm_(services_) {}
 
 }  // namespace zlx::app

@@ -1,0 +1,166 @@
+#include "app/core/main_frm.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+#include <QToolBox>
+
+#include "app/core/services.h"
+#include "core/version.h"
+#include "tests/app/support/screen_test.h"
+#include "tests/app/support/scripted_dialogs.h"
+#include "tests/support/temp_folder.h"
+
+namespace zlx::app {
+namespace {
+
+const QString kVersionText = QStringLiteral("ver: ") + QString::fromUtf8(kVersion);
+
+class MainFrm : public ::testing::Test {
+  protected:
+    test::TempProgramFolder folder;
+    test::ScriptedDialogs dialogs;
+    test::ScriptedScreens screens;
+    Services services{dialogs, screens};
+    Tmain_frm main{services};
+
+    QToolBox& pane() { return *main.findChild<QToolBox*>(QStringLiteral("nawigacja")); }
+    QString label(const char* name) { return main.findChild<QLabel*>(QString::fromUtf8(name))->text(); }
+};
+
+// What a command did: the class of the screen it opened, or what else happened.
+QString target_of(test::ScriptedScreens& screens, test::ScriptedDialogs& dialogs, Tmain_frm& main) {
+    if (!screens.opened.empty()) return screens.opened.back().class_name;
+    if (!dialogs.shown.empty()) return QStringLiteral("question: ") + dialogs.shown.back().title;
+    return main.isVisible() ? QStringLiteral("nothing") : QStringLiteral("closed");
+}
+
+TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
+    struct Row {
+        QString page, caption, hint, target;
+    };
+    const std::vector<Row> expected = {
+        {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
+    };
+    ASSERT_TRUE(test::show_offscreen(main));
+    EXPECT_EQ(pane().currentIndex(), 0) << "the first page is active at start";
+
+    std::vector<Row> actual;
+    for (int page = 0; page < pane().count(); ++page) {
+        // Each button is activated from the keyboard, so the pane works without a mouse.
+        pane().setCurrentIndex(page);
+        for (QPushButton* b : pane().widget(page)->findChildren<QPushButton*>()) {
+            screens.opened.clear();
+            dialogs.shown.clear();
+            b->setFocus();
+            test::press(Qt::Key_Space);
+            actual.push_back(
+                {pane().itemText(page), b->text(), b->toolTip(), target_of(screens, dialogs, main)});
+        }
+    }
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].caption.toStdString());
+        EXPECT_EQ(actual[i].page, expected[i].page);
+        EXPECT_EQ(actual[i].caption, expected[i].caption);
+        EXPECT_EQ(actual[i].hint, expected[i].hint);
+        EXPECT_EQ(actual[i].target, expected[i].target);
+    }
+}
+
+TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
+    struct Row {
+        QString menu, item, target;  // item "-" is a separator
+    };
+    const std::vector<Row> expected = {
+        {"Plik", "Zakończ", "closed"},
+        {"Ustawienia", "-", ""},
+        {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
+    };
+    ASSERT_TRUE(test::show_offscreen(main));
+    std::vector<std::pair<Row, QAction*>> actual;
+    for (QAction* top : main.menuBar()->actions()) {
+        QString title = top->text().remove(QLatin1Char('&'));
+        if (!top->menu()) {
+            actual.push_back({{title, "", ""}, top});
+            continue;
+        }
+        for (QAction* item : top->menu()->actions())
+            actual.push_back({{title, item->isSeparator() ? "-" : item->text(), ""}, item});
+    }
+    ASSERT_EQ(actual.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        SCOPED_TRACE(expected[i].item.toStdString());
+        EXPECT_EQ(actual[i].first.menu, expected[i].menu);
+        EXPECT_EQ(actual[i].first.item, expected[i].item);
+        if (expected[i].item == "-") continue;
+        screens.opened.clear();
+        dialogs.shown.clear();
+        ASSERT_TRUE(main.isVisible() || test::show_offscreen(main));
+        actual[i].second->trigger();
+        EXPECT_EQ(target_of(screens, dialogs, main), expected[i].target);
+    }
+}
+
+TEST_F(MainFrm, EscAsksAndOnlyYesEndsTheProgram) {
+    struct Case {
+        bool yes;
+        bool still_open;
+    };
+    for (Case c : {Case{false, true}, Case{true, false}}) {
+        SCOPED_TRACE(c.yes ? "Yes" : "No");
+        ASSERT_TRUE(test::show_offscreen(main));
+        dialogs.shown.clear();
+        dialogs.answers = {c.yes};
+        test::press(Qt::Key_Escape);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].kind, QStringLiteral("question"));
+        EXPECT_EQ(dialogs.shown[0].title, QStringLiteral("Koniec programu"));
+        EXPECT_EQ(dialogs.shown[0].text, QStringLiteral("Czy na pewno chcesz wyjść z programu ?"));
+        EXPECT_EQ(main.isVisible(), c.still_open);
+    }
+}
+
+TEST_F(MainFrm, ShowsNameVersionEditionAndColours) {
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Zlecenix 2010    "));
+    EXPECT_EQ(label("status_lbl"), QStringLiteral("Zlecenix 2010    ") + kVersionText);
+    EXPECT_EQ(label("podwersja_lbl"), QStringLiteral("Standard     "));
+
+    const QColor blue(46, 92, 178);
+    auto* name = main.findChild<QLabel*>(QStringLiteral("nazwa_lbl"));
+    EXPECT_EQ(name->palette().color(QPalette::WindowText), blue);
+
+    // The selected page's header, as drawn.
+    ASSERT_TRUE(test::show_offscreen(main));
+    auto headers = pane().findChildren<QAbstractButton*>(QStringLiteral("qt_toolbox_toolboxbutton"));
+    ASSERT_FALSE(headers.isEmpty());
+    QImage drawn = headers.front()->grab().toImage();
+    EXPECT_EQ(drawn.pixelColor(drawn.width() - 4, drawn.height() / 2), blue);
+}
+
+TEST_F(MainFrm, AboutBoxShowsNameAndVersionAndOkClosesIt) {
+    QString product, version;
+    screens.on_show = [&](QDialog& about) {
+        EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
+        product = about.findChild<QLabel*>(QStringLiteral("produkt_lbl"))->text();
+        version = about.findChild<QLabel*>(QStringLiteral("wersja_lbl"))->text();
+        test::press(Qt::Key_Return);
+        EXPECT_FALSE(about.isVisible()) << "Enter presses OK";
+        return about.result();
+    };
+    for (QAction* top : main.menuBar()->actions())
+        if (top->menu())
+            for (QAction* item : top->menu()->actions())
+                if (item->text() == QStringLiteral("O programie")) item->trigger();
+    ASSERT_EQ(screens.opened.size(), 1u);
+    EXPECT_EQ(product, QStringLiteral("Zlecenix 2010    "));
+    EXPECT_EQ(version, kVersionText);
+}
+
+}  // namespace
+}  // namespace zlx::app

@@ -1,0 +1,48 @@
+// Saves pictures of the main window as a user sees it on a 1366×768 screen (its work area below a
+// panel) and of the database selection screen: zlecenix_screenshot FOLDER. Runs offscreen with a
+// fresh program folder.
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+#include "app/core/dialogs.h"
+#include "app/core/screen_factory.h"
+#include "app/core/startup.h"
+#include "app/db/baza_danych_form.h"
+#include "core/folder.h"
+
+int main(int argc, char** argv) {
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: zlecenix_screenshot FOLDER\n");
+        return 2;
+    }
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    zlx::app::ustaw_formaty();
+    QApplication application(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Zlecenix 2010"));
+    QTemporaryDir folder;
+    zlx::set_program_folder(QDir(folder.path()).absolutePath().toStdString() + "/");
+
+    zlx::app::QtDialogs dialogs;
+    zlx::app::ScreenFactory screens;
+    zlx::app::Program program(dialogs, screens);
+    zlx::app::Tmain_frm& main = program.main_frm();
+    main.resize(1366, 728);
+    main.show();
+    QApplication::processEvents();
+    QDir out(QString::fromLocal8Bit(argv[1]));
+    bool saved = main.grab().save(out.filePath(QStringLiteral("main_frm.png")));
+
+    zlx::app::TfrmBazaDanych baza(main.services(), &main);
+    baza.show();
+    QApplication::processEvents();
+    saved = baza.grab().save(out.filePath(QStringLiteral("baza_danych.png"))) && saved;
+    if (!saved) {
+        std::fprintf(stderr, "cannot write into %s\n", argv[1]);
+        return 1;
+    }
+    return 0;
+}
