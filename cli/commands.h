@@ -21,4 +21,7 @@ struct Command {
 std::string option_value(const Args& args, const std::string& name);
 bool has_flag(const Args& args, const std::string& name);
 
+// The commands, one file each.
+int run_demo(const Args& args);
+
 }  // namespace zlx::cli

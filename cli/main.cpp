@@ -27,6 +27,7 @@ int run_help(const Args& args);
 
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
+    {"demo", "demo", "adds a small sample data set to the current database", run_demo},
 };
 
 int run_help(const Args&) {
