@@ -16,6 +16,21 @@ constexpr std::array<std::string_view, 6> kKolumnySortu = {"znacznik",    "data"
                                                            "kwota_money", "tytulem", "my_nazwa"};
 constexpr int kPierwszaSortowana = 4;
 
+// Returns the text for inside a like pattern: apostrophes doubled, so the text cannot end the literal,
+// and "%", "_" and the escape character "\" preceded by "\".
+std::string wzorzec_like(std::string_view tekst) {
+    std::string out;
+    for (const char c : tekst) {
+        if (c == '\'') {
+            out += "''";
+            continue;
+        }
+        if (c == '%' || c == '_' || c == '\\') out += '\\';
+        out += c;
+    }
+    return out;
+}
+
 }  // namespace
 
 std::vector<std::string> pozycje_rodzaju() {
@@ -83,23 +98,24 @@ Wyszukiwanie sql_wyszukiwania(std::string_view tekst, int pozycja_kolumny, std::
     const std::string szukany = trim(tekst);
     if (szukany.empty()) return {"", std::string(kWpiszSlowo)};
     const TrybSzukania tryb = tryb_szukania(szukany);
-    // The literal's inner text (apostrophes doubled) also goes into the like patterns, so an
-    // apostrophe in the search text cannot end the literal early.
-    const std::string literal = sql_str(replace_all(szukany, "*", ""));
-    const std::string wnetrze = literal.substr(1, literal.size() - 2);
+    const std::string bez_gwiazdek = replace_all(szukany, "*", "");
+    // Typed "%" and "_" match themselves in the like forms; the escape clause only where needed.
+    const std::string wzorzec = wzorzec_like(bez_gwiazdek);
+    const std::string ucieczka =
+        bez_gwiazdek.find_first_of("%_\\") == std::string::npos ? "" : " ESCAPE '\\'";
     std::string warunek;
     switch (tryb) {
         case TrybSzukania::rowne:
-            warunek = "=" + literal;
+            warunek = "=" + sql_str(bez_gwiazdek);
             break;
         case TrybSzukania::konczy_sie:
-            warunek = " like '%" + wnetrze + "'";
+            warunek = " like '%" + wzorzec + "'" + ucieczka;
             break;
         case TrybSzukania::zaczyna_sie:
-            warunek = " like '" + wnetrze + "%'";
+            warunek = " like '" + wzorzec + "%'" + ucieczka;
             break;
         case TrybSzukania::zawiera:
-            warunek = " like '%" + wnetrze + "%'";
+            warunek = " like '%" + wzorzec + "%'" + ucieczka;
             break;
     }
     if (pozycja_kolumny < 1 || pozycja_kolumny > static_cast<int>(kKolumnyTekstu.size())) {

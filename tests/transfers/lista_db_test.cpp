@@ -50,7 +50,8 @@ class ListaDb : public ::testing::Test {
 };
 
 TEST_F(ListaDb, SearchModesFindWhatTheAsterisksSay) {
-    for (const char* n : {"kow", "Kowalski", "Nowakow", "Makowski", "O'Neil", "Abc"})
+    for (const char* n :
+         {"kow", "Kowalski", "Nowakow", "Makowski", "O'Neil", "Abc", "Rabat 100% zwrotu", "Rabat 1000"})
         dodaj(n);
     struct Case {
         const char* tekst;
@@ -64,11 +65,13 @@ TEST_F(ListaDb, SearchModesFindWhatTheAsterisksSay) {
         {"kow", {"kow"}},
         {"o'neil", {"O'Neil"}},
         {"*'*", {"O'Neil"}},
+        {"*100%*", {"Rabat 100% zwrotu"}},
+        {"rabat 10*", {"Rabat 100% zwrotu", "Rabat 1000"}},
     };
     for (const auto& c : cases) {
         const Wyszukiwanie w = sql_wyszukiwania(c.tekst, 1, kDomyslnySortListy);
         ASSERT_EQ(w.komunikat, "");
-        EXPECT_EQ(nazwy(w.sql), c.znalezione) << c.tekst;
+        EXPECT_EQ(nazwy(w.sql), c.znalezione) << c.tekst << " " << w.sql;
     }
     EXPECT_TRUE(db.msgs.errors.empty());
 }

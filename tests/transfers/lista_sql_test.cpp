@@ -55,6 +55,11 @@ TEST(ListaSql, SearchModesFollowTheAsterisks) {
         {"O'Neil", TrybSzukania::rowne, "dost_nazwa='O''Neil'"},
         {"*O'Neil", TrybSzukania::konczy_sie, "dost_nazwa like '%O''Neil'"},
         {"*'*", TrybSzukania::zawiera, "dost_nazwa like '%''%'"},
+        // Typed wildcards match themselves.
+        {"*100%*", TrybSzukania::zawiera, "dost_nazwa like '%100\\%%' ESCAPE '\\'"},
+        {"a_b*", TrybSzukania::zaczyna_sie, "dost_nazwa like 'a\\_b%' ESCAPE '\\'"},
+        {"*C:\\x", TrybSzukania::konczy_sie, "dost_nazwa like '%C:\\\\x' ESCAPE '\\'"},
+        {"100%", TrybSzukania::rowne, "dost_nazwa='100%'"},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(tryb_szukania(trim(c.tekst)), c.tryb) << c.tekst;
