@@ -16,6 +16,8 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 #include "app/core/dialogs.h"
 #include "app/core/screen.h"
 #include "app/core/screen_factory.h"
@@ -69,7 +71,7 @@ TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, TGlAdoD
       znacznik_cmb_(new QComboBox),
       szukaj_edt_(new QLineEdit),
       szukaj_kolumna_cmb_(new QComboBox),
-      ustaw_znacznik_btn_(new QToolButton),
+      ustaw_znacznik_btn_(new QPushButton),
       znaczniki_menu_(new QMenu(this)),
       podsumowania_lbl_(new QLabel(QStringLiteral("Podsumowania"))),
       wszystkie_lbl_(new QLabel(QStringLiteral("0,00"))),
@@ -89,8 +91,16 @@ TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, TGlAdoD
     grid_->horizontalHeader()->setSectionsClickable(true);
     grid_->horizontalHeader()->setSortIndicatorShown(true);
     grid_->horizontalHeader()->setHighlightSections(false);
-    for (int k = 0; k < PrzelewListModel::kKolumn; ++k)
-        grid_->setColumnWidth(k, PrzelewListModel::szerokosc(k));
+    // The widths are for a small font: a larger one widens a column to its caption and, for the amount,
+    // to millions.
+    const QFontMetrics fm = grid_->horizontalHeader()->fontMetrics();
+    for (int k = 0; k < PrzelewListModel::kKolumn; ++k) {
+        const QString tytul = model_->headerData(k, Qt::Horizontal, Qt::DisplayRole).toString();
+        int w = std::max(PrzelewListModel::szerokosc(k), fm.horizontalAdvance(tytul) + 18);
+        if (k == PrzelewListModel::kKwota)
+            w = std::max(w, fm.horizontalAdvance(QStringLiteral("9 999 999,99")) + 10);
+        grid_->setColumnWidth(k, w);
+    }
     grid_->horizontalHeader()->setStretchLastSection(true);
 
     auto* uklad = new QVBoxLayout(this);
@@ -164,16 +174,13 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     a->setContentsMargins(0, 0, 0, 0);
     ustaw_znacznik_btn_->setText(QStringLiteral("Ustaw Znacznik"));
     ustaw_znacznik_btn_->setMenu(znaczniki_menu_);
-    ustaw_znacznik_btn_->setPopupMode(QToolButton::InstantPopup);
-    ustaw_znacznik_btn_->setToolButtonStyle(Qt::ToolButtonTextOnly);
     a->addWidget(ustaw_znacznik_btn_);
     auto* wszystkie = przycisk("Zaznacz wszystkie");
     auto* zadne = przycisk("Odznacz wszystkie");
     a->addWidget(wszystkie);
     a->addWidget(zadne);
     h->addWidget(akcje);
-    zbuduj_menu_kontekstowe();
-    akcje->setContextMenuPolicy(Qt::CustomContextMenu);
+    zbuduj_menu_kontekstowe(akcje);
 
     h->addStretch();
     auto* wyjdz = przycisk("Wyjdź [ESC]");
@@ -189,7 +196,7 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     return pasek;
 }
 
-void TPrzelewListMaster_frm::zbuduj_menu_kontekstowe() {
+void TPrzelewListMaster_frm::zbuduj_menu_kontekstowe(QWidget* akcje) {
     auto* menu = new QMenu(this);
     menu->setObjectName(QStringLiteral("znaczniki_popup"));
     const auto pozycje = pozycje_znacznikow();
@@ -197,7 +204,7 @@ void TPrzelewListMaster_frm::zbuduj_menu_kontekstowe() {
         QAction* act = menu->addAction(ikona_znacznika(i), q(pozycje[static_cast<std::size_t>(i)]));
         connect(act, &QAction::triggered, this, [this, i] { N11Click(i); });
     }
-    QWidget* akcje = findChild<QWidget*>(QStringLiteral("akcje_pasek"));
+    akcje->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(akcje, &QWidget::customContextMenuRequested, this,
             [menu, akcje](const QPoint& p) { menu->popup(akcje->mapToGlobal(p)); });
 }

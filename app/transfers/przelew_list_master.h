@@ -22,7 +22,6 @@ class QMenu;
 class QPushButton;
 class QRadioButton;
 class QTableView;
-class QToolButton;
 
 namespace zlx {
 class TGlAdoDs_mod;
@@ -74,7 +73,7 @@ class TPrzelewListMaster_frm : public QDialog {
     QWidget* zbuduj_przyciski();
     QWidget* zbuduj_podsumowania();
     void pokaz_btn_znaczniki();
-    void zbuduj_menu_kontekstowe();
+    void zbuduj_menu_kontekstowe(QWidget* akcje);
     void otworz(const std::string& sql);
     void przelicz_sumy();
     void pokaz_znak_sortu();
@@ -105,7 +104,7 @@ class TPrzelewListMaster_frm : public QDialog {
     QComboBox* znacznik_cmb_;
     QLineEdit* szukaj_edt_;
     QComboBox* szukaj_kolumna_cmb_;
-    QToolButton* ustaw_znacznik_btn_;
+    QPushButton* ustaw_znacznik_btn_;
     QMenu* znaczniki_menu_;
     QLabel* podsumowania_lbl_;
     QLabel* wszystkie_lbl_;
