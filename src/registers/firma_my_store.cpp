@@ -3,6 +3,7 @@
 #include <array>
 #include <exception>
 #include <memory>
+#include <string_view>
 
 #include "core/text.h"
 #include "db/gl_ado_ds.h"
@@ -80,8 +81,9 @@ TPrzKth czytaj(TGlAdoDs_mod& ds, const std::string& sql) {
         std::unique_ptr<ResultSet> rs = ds.open_sql(sql);
         if (!rs) return rec;
         for (; !rs->eof(); rs->next()) {
-            czytaj_wiersz<TPrzKth>(*rs, rec, kKolumny);
-            // The VAT flag is kept as text in older files.
+            for (const K& k : kKolumny)
+                if (std::string_view(k.nazwa) != "mPlatnikVAT") czytaj_kolumne(*rs, rec, k);
+            // The VAT flag is read as text, as older files may keep it so.
             rec.PlatnikVAT = to_int(rs->text("mPlatnikVAT"), 0);
         }
     } catch (const std::exception&) {

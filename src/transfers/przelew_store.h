@@ -19,7 +19,8 @@ TPrzelew load_przelew(TGlAdoDs_mod& ds, std::int32_t id);
 
 // Scans an open result set of `kartoteka` rows forward from its current row to the row with that key
 // and returns it, leaving `my_skrot`, `dost_skrot` and `uwagi_tekst` empty; the defaults when the end
-// comes first. The result set is left on the found row or at its end.
+// comes first. The result set is left on the found row or at its end. Throws SqlError when the set
+// lacks one of the columns read.
 TPrzelew load_przelew_from_rows(std::int32_t id, ResultSet& rows);
 
 // Stores the order; returns false when the statement failed. A failed insert leaves `nr_id` at 0, so

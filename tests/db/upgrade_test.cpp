@@ -1,1 +1,198 @@
+#include "db/upgrade.h"
+
 #include <gtest/gtest.h>
+
+#include "core/ini.h"
+#include "core/settings.h"
+#include "db/schema.h"
+#include "tests/db/db_fixture.h"
+
+namespace zlx::test {
+namespace {
+
+// A database as the oldest version left it: no tb_verdb, narrow names, no keys on kartoteka and
+// kontrach, none of the later columns and tables, ZUS accounts 0 to 2.
+struct OldDatabase : EmptyDatabase {
+    RecordingMessages msgs;
+    TGlAdoCn_mod cn{msgs};
+    TGlAdoDs_mod ds{cn, msgs};
+
+    OldDatabase() {
+        const char* statements[] = {
+            "CREATE TABLE kartoteka (nr_id integer, id_kontrah integer, id_my integer, my_nazwa text(50), "
+            "my_adres text(50), my_konto text(50), dost_nazwa text(50), dost_adres text(50), dost_konto "
+            "text(50), "
+            "data date, tytulem text(255), tytulemcd text(255), kwota text(255), kwota_money money, "
+            "uwagi text(255), p_w integer, data1 date, bufor integer, rodzaj_przelewu integer, waluta "
+            "text(10), "
+            "cykliczne integer, znacznik integer)",
+            "CREATE TABLE kontrach (ID1 integer, skrot text(50), nazwa text(100), grupa integer, "
+            "znacznik integer, rabat money)",
+            "CREATE TABLE my (ID1 integer, mskrot text(20), mnazwa text(50))",
+            "CREATE TABLE tb_key (tb_nazwa text(255), tb_nr integer)",
+            "CREATE TABLE konta_zus (nr_id integer not null primary key, konto_zus text(50), opis_konta "
+            "text(255))",
+            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
+            "(0,'83101010230000261395100000','83-FUS')",
+            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
+            "(1,'78101010230000261395200000','78-FUZ')",
+            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
+            "(2,'73101010230000261395300000','73-FP')",
+            " INSERT INTO kartoteka(nr_id,my_nazwa,dost_nazwa,data,kwota_money,rodzaj_przelewu) VALUES ( "
+            "1,'Firma','Urząd Skarbowy Łódź','2009-12-31','1234,56',2)",
+            " INSERT INTO kontrach(ID1,skrot,nazwa,rabat) VALUES ( 1,'US','Urząd Skarbowy Łódź','0,00')",
+            " INSERT INTO kontrach(ID1,skrot,nazwa,rabat) VALUES ( 2,'ZUS','Zakład','0,00')",
+            " INSERT INTO my(ID1,mskrot,mnazwa) VALUES ( 1,'FIRMA','Firma')",
+        };
+        EXPECT_TRUE(cn.is_connected());
+        for (const char* s : statements)
+            EXPECT_TRUE(ds.exec_sql(s)) << s;
+        EXPECT_TRUE(msgs.errors.empty());
+    }
+
+    // Brings the file to version n as the steps would, quietly.
+    void at_version(int n) {
+        for (int k = 1; k <= n; ++k)
+            krok_aktualizacji(ds, k);
+        msgs.errors.clear();
+    }
+
+    bool has_table(const char* t) { return cn.table_schema(t) != nullptr; }
+    bool has_key(const char* t, const char* c) { return cn.table_schema(t)->find(c)->primary_key == 1; }
+};
+
+TEST(Upgrade, AFileWithoutVersionTableRunsEveryStep) {
+    OldDatabase db;
+    ASSERT_EQ(wersja_bazy(db.ds), 0);
+    aktualizuj_baze(db.ds);
+    EXPECT_TRUE(db.msgs.errors.empty()) << db.msgs.errors[0].statement << ": " << db.msgs.errors[0].detail;
+    EXPECT_TRUE(db.msgs.messages.empty());
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
+    EXPECT_TRUE(db.has_table("tb_slowtyt"));
+    EXPECT_TRUE(db.has_table("tb_profilexp"));
+    EXPECT_TRUE(db.has_key("kontrach", "ID1"));
+    EXPECT_TRUE(db.has_key("kartoteka", "nr_id"));
+    const TableSchema* k = db.cn.table_schema("kartoteka");
+    for (const char* c : {"dost_adres_ulica", "rozliczony", "kwota_rozliczenia", "my_skrot", "uwagi_tekst"})
+        EXPECT_NE(k->find(c), nullptr) << c;
+    EXPECT_EQ(k->find("my_nazwa")->declared_type, "TEXT(155)");
+    EXPECT_EQ(k->find("dost_skrot")->declared_type, "TEXT(155)");
+    EXPECT_EQ(k->find("kwota_rozliczenia")->kind, ColumnKind::money);
+    EXPECT_EQ(db.cn.table_schema("my")->find("mskrot")->declared_type, "TEXT(155)");
+
+    // Rows survive the rebuilds, amounts and Polish texts unchanged.
+    auto row = db.ds.open_sql(" select * from kartoteka  WHERE nr_id=1");
+    EXPECT_EQ(row->text("dost_nazwa"), "Urząd Skarbowy Łódź");
+    EXPECT_EQ(row->currency("kwota_money").to_text(), "1234,56");
+    EXPECT_EQ(row->text("data"), "2009-12-31");
+    EXPECT_EQ(db.ds.open_sql("SELECT * FROM kontrach")->record_count(), 2u);
+    EXPECT_FALSE(db.ds.open_sql("SELECT nr_id   FROM konta_zus where nr_id=3")->eof());
+
+    // Step 3 keeps the start on this database, not on the default one.
+    EXPECT_EQ(sciezka_bazy(), db.path);
+    EXPECT_NE(sciezka_bazy(), domyslna_sciezka_bazy());
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", ""), "20");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "pocztowy_wydruk_left", ""), "1");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "us_wydruk_top", ""), "4");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "kolory", "zus_poddruk_mmrrrr", ""), "1");
+}
+
+TEST(Upgrade, VersionSixRunsStepSixAgainThenTheRest) {
+    OldDatabase db;
+    db.at_version(6);
+    ASSERT_EQ(wersja_bazy(db.ds), 6);
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
+    // The eight columns of step 6 exist already: each statement is reported, and nothing else.
+    ASSERT_EQ(db.msgs.errors.size(), 8u);
+    for (const auto& e : db.msgs.errors) {
+        EXPECT_EQ(e.statement.rfind("ALTER TABLE kartoteka  ADD COLUMN ", 0), 0u) << e.statement;
+        EXPECT_NE(e.detail.find("duplicate column"), std::string::npos) << e.detail;
+    }
+    EXPECT_TRUE(db.has_table("tb_slowtyt"));
+}
+
+TEST(Upgrade, VersionThirteenAddsTheMissingZusAccountOnce) {
+    OldDatabase db;
+    db.at_version(13);
+    ASSERT_TRUE(db.ds.open_sql("SELECT nr_id   FROM konta_zus where nr_id=3")->eof());
+    aktualizuj_baze(db.ds);
+    EXPECT_TRUE(db.msgs.errors.empty());
+    auto row = db.ds.open_sql("SELECT nr_id,konto_zus,opis_konta FROM konta_zus  WHERE nr_id=3");
+    ASSERT_EQ(row->record_count(), 1u);
+    EXPECT_EQ(row->text("konto_zus"), "68101010230000261395400000");
+    EXPECT_EQ(row->text("opis_konta"), "68-FEP");
+
+    // With the row present no insert is tried (it would fail on the key and be reported).
+    ASSERT_TRUE(db.ds.exec_sql("UPDATE  tb_verdb set  ver_nbint=13 where ver_id=1"));
+    aktualizuj_baze(db.ds);
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
+}
+
+TEST(Upgrade, ACurrentFileRunsNothing) {
+    NewDatabase db;
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), kWersjaBazy);
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_TRUE(db.msgs.messages.empty());
+    // Steps 3 and 5 did not run: the settings stay untouched.
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "program", "sciezka_bazy", "brak"), "brak");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "brak"), "brak");
+}
+
+TEST(Upgrade, AFailingCatalogStepEndsTheRunAndKeepsEarlierVersions) {
+    OldDatabase db;
+    db.at_version(9);
+    // Two counterparties under one key: the primary key of step 10 cannot be added.
+    ASSERT_TRUE(db.ds.exec_sql(" UPDATE kontrach set  ID1=1"));
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), 9);
+    EXPECT_FALSE(db.has_table("tb_slowtyt"));
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_TRUE(db.msgs.messages.empty());
+    EXPECT_EQ(db.ds.open_sql("SELECT * FROM kontrach")->record_count(), 2u);
+
+    // Once the duplicate is gone the next start goes on from step 10.
+    ASSERT_TRUE(db.ds.exec_sql(" UPDATE kontrach set  ID1=2 WHERE skrot='zus'"));
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
+    EXPECT_TRUE(db.msgs.errors.empty());
+}
+
+TEST(Upgrade, VersionReading) {
+    OldDatabase db;
+    EXPECT_EQ(wersja_bazy(db.ds), 0);
+    ASSERT_TRUE(
+        db.ds.exec_sql("CREATE TABLE tb_verdb  ( ver_id    integer  primary key,  ver_nbint    integer  )"));
+    EXPECT_EQ(wersja_bazy(db.ds), -2);
+    ASSERT_TRUE(db.ds.exec_sql("INSERT INTO tb_verdb(ver_id,ver_nbint) VALUES (1,4)"));
+    EXPECT_EQ(wersja_bazy(db.ds), 4);
+    db.cn.disconnect_db();
+    EXPECT_EQ(wersja_bazy(db.ds), -2);
+}
+
+TEST(Upgrade, StepsOutsideTheRangeDoNothing) {
+    NewDatabase db;
+    for (int n : {-1, 0, 18, 99})
+        krok_aktualizacji(db.ds, n);
+    EXPECT_EQ(wersja_bazy(db.ds), kWersjaBazy);
+    EXPECT_TRUE(db.msgs.errors.empty());
+}
+
+TEST(Upgrade, TheRepairRecordsSixAndTheNextStartStopsAtTheExistingKey) {
+    OldDatabase db;
+    aktualizuj_baze(db.ds);
+    ASSERT_EQ(wersja_bazy(db.ds), 17);
+    napraw_baze_2008(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), 6);
+    EXPECT_EQ(db.msgs.errors.size(), 8u);
+    db.msgs.errors.clear();
+    // Steps 6 to 9 report their existing objects; step 10 cannot add the key twice and ends the run.
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), 9);
+    EXPECT_FALSE(db.msgs.errors.empty());
+}
+
+}  // namespace
+}  // namespace zlx::test
