@@ -23,5 +23,8 @@ bool has_flag(const Args& args, const std::string& name);
 
 // The commands, one file each.
 int run_demo(const Args& args);
+// Database commands (cmd_sql.cpp, cmd_upgrade.cpp).
+int run_sql(const Args& args);
+int run_upgrade(const Args& args);
 
 }  // namespace zlx::cli

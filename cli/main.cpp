@@ -28,6 +28,9 @@ int run_help(const Args& args);
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+    {"sql", "sql \"STATEMENT\"", "runs one statement, or a query printed as tab-separated lines", run_sql},
+    {"upgrade", "upgrade", "brings the database schema up to date; prints the version before and after",
+     run_upgrade},
 };
 
 int run_help(const Args&) {
