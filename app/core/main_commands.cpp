@@ -5,6 +5,7 @@
 #include "app/core/main_frm.h"
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
+#include "app/transfers/przelew_list_master.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -42,17 +43,44 @@ void naprawa_bazy_2008(Tmain_frm& main) {
     s.dialogs.information(&main, QStringLiteral("Naprawiono"));
 }
 
+void lista_przelewow(Tmain_frm& main, int tryb) {
+    TPrzelewListMaster_frm screen(main.services(), main.services().ds, &main);
+    screen.set_tryb_startu(tryb);
+    main.services().screens.show_modal(screen);
+}
+
+void bankowy_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 1);
+}
+void zus_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 2);
+}
+void podatkowy_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 3);
+}
+void lista_przelewow_przegladaj(Tmain_frm& main) {
+    lista_przelewow(main, 0);
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
 }
 
 const PrzyciskPanelu kPrzyciski[] = {
+    {"Przelewy", "Bankowy - wystaw", "Wystaw nowy przelew bankowy", bankowy_wystaw},
+    {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", zus_wystaw},
+    {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", podatkowy_wystaw},
+    {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista_przelewow_przegladaj},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
 const PozycjaMenu kPozycje[] = {
     {"Plik", "Zakończ", false, zakoncz},
+    {"Przelewy", "Bankowy - wystaw", false, bankowy_wystaw},
+    {"Przelewy", "Zus - wystaw", false, zus_wystaw},
+    {"Przelewy", "Podatkowy - wystaw", false, podatkowy_wystaw},
+    {"Przelewy", "Lista przelewów", true, lista_przelewow_przegladaj},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
     {"Pomoc", "O programie", false, o_programie},

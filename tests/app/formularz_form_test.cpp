@@ -35,7 +35,7 @@ class Formularz : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 
     TPrzKth nasza_firma() {
         TPrzKth f;

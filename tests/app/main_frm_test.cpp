@@ -44,7 +44,12 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
     struct Row {
         QString page, caption, hint, target;
     };
+    const QString lista = QStringLiteral("zlx::app::TPrzelewListMaster_frm");
     const std::vector<Row> expected = {
+        {"Przelewy", "Bankowy - wystaw", "Wystaw nowy przelew bankowy", lista},
+        {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", lista},
+        {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", lista},
+        {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -80,8 +85,14 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     struct Row {
         QString menu, item, target;  // item "-" is a separator
     };
+    const QString lista = QStringLiteral("zlx::app::TPrzelewListMaster_frm");
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Przelewy", "Bankowy - wystaw", lista},
+        {"Przelewy", "Zus - wystaw", lista},
+        {"Przelewy", "Podatkowy - wystaw", lista},
+        {"Przelewy", "-", ""},
+        {"Przelewy", "Lista przelewów", lista},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},

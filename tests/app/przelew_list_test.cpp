@@ -32,7 +32,7 @@ class PrzelewList : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
     const TDateTime dzis = TDateTime::today();
 
     std::int32_t dodaj(const std::string& nazwa, std::int64_t grosze, int dni_temu = 0, int rodzaj = 0,

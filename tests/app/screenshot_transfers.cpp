@@ -51,8 +51,7 @@ int main(int argc, char** argv) {
     zlx::wypelnij_demo(ds, zlx::TDateTime::today());
     zlx::app::QtDialogs dialogs;
     zlx::app::ScreenFactory screens;
-    // The screens here take the database as their own argument; the services hand it on to no one.
-    zlx::app::Services services{dialogs, screens};
+    zlx::app::Services services{dialogs, screens, cn, ds};
 
     QDir out(QString::fromLocal8Bit(argv[1]));
     zlx::app::TPrzelewListMaster_frm lista(services, ds);
