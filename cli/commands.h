@@ -22,8 +22,9 @@ std::string option_value(const Args& args, const std::string& name);
 bool has_flag(const Args& args, const std::string& name);
 
 // The commands, one file each.
+int run_archive(const Args& args);
 int run_demo(const Args& args);
-// Database commands (cmd_sql.cpp, cmd_upgrade.cpp).
+int run_import_mdb(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

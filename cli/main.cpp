@@ -21,16 +21,22 @@ bool has_flag(const Args& args, const std::string& name) {
     return false;
 }
 
+
 namespace {
 
 int run_help(const Args& args);
 
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
-    {"demo", "demo", "adds a small sample data set to the current database", run_demo},
     {"sql", "sql \"STATEMENT\"", "runs one statement, or a query printed as tab-separated lines", run_sql},
     {"upgrade", "upgrade", "brings the database schema up to date; prints the version before and after",
      run_upgrade},
+    {"archive", "archive [--to DIR]", "zips the database into the archive folder and verifies the archive",
+     run_archive},
+    {"import-mdb", "import-mdb FILE.mdb [--to PATH]",
+     "imports an Access database of the older version into a new database (default data/przDB.sqlite)",
+     run_import_mdb},
+    {"demo", "demo", "adds a small sample data set to the current database", run_demo},
 };
 
 int run_help(const Args&) {
@@ -39,7 +45,8 @@ int run_help(const Args&) {
               << "       zlecenix-cli --version\n\n"
               << "  --folder DIR   the program folder (settings, data/, tmp/)\n\n"
               << "commands:\n";
-    for (const Command& c : kCommands) std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
+    for (const Command& c : kCommands)
+        std::cout << "  " << c.usage << "\n      " << c.summary << "\n";
     return 0;
 }
 

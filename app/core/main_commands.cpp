@@ -6,6 +6,9 @@
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
 #include "app/transfers/przelew_list_master.h"
+#include "app/registers/frmFirmaMaster_form.h"
+#include "app/registers/frmSlownikTytulemMaster_form.h"
+#include "app/registers/kthprz_master_form.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -44,7 +47,7 @@ void naprawa_bazy_2008(Tmain_frm& main) {
 }
 
 void lista_przelewow(Tmain_frm& main, int tryb) {
-    TPrzelewListMaster_frm screen(main.services(), main.services().ds, &main);
+    TPrzelewListMaster_frm screen(main.services(), &main);
     screen.set_tryb_startu(tryb);
     main.services().screens.show_modal(screen);
 }
@@ -62,6 +65,22 @@ void lista_przelewow_przegladaj(Tmain_frm& main) {
     lista_przelewow(main, 0);
 }
 
+// The registers are opened for maintenance; what they choose is not used here.
+void kontrahenci(Tmain_frm& main) {
+    Tkthprz_master_frm screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void firmy_wlasne(Tmain_frm& main) {
+    TfrmFirmaMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void slownik_tytulem(Tmain_frm& main) {
+    TfrmSlownikTytulemMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
@@ -72,6 +91,9 @@ const PrzyciskPanelu kPrzyciski[] = {
     {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", zus_wystaw},
     {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", podatkowy_wystaw},
     {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista_przelewow_przegladaj},
+    {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
+    {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
+    {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
@@ -81,6 +103,8 @@ const PozycjaMenu kPozycje[] = {
     {"Przelewy", "Zus - wystaw", false, zus_wystaw},
     {"Przelewy", "Podatkowy - wystaw", false, podatkowy_wystaw},
     {"Przelewy", "Lista przelewów", true, lista_przelewow_przegladaj},
+    {"Kartoteki", "Kontrahenci", false, kontrahenci},
+    {"Kartoteki", "Firmy własne", false, firmy_wlasne},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
     {"Pomoc", "O programie", false, o_programie},

@@ -72,13 +72,21 @@ TGlAdoCn_mod::TGlAdoCn_mod(DbMessages& messages) : messages_(messages) {
     connect_db();
 }
 
+TGlAdoCn_mod::TGlAdoCn_mod(DbMessages& messages, const std::string& path) : messages_(messages) {
+    connect_db_at(path);
+}
+
 TGlAdoCn_mod::~TGlAdoCn_mod() {
     disconnect_db();
 }
 
 bool TGlAdoCn_mod::connect_db() {
+    return connect_db_at(sciezka_bazy());
+}
+
+bool TGlAdoCn_mod::connect_db_at(const std::string& path) {
     disconnect_db();
-    path_ = sciezka_bazy();
+    path_ = path;
     connection_string_ = "Data Source=" + path_;
     std::error_code ec;
     bool exists = std::filesystem::exists(path_, ec);

@@ -35,6 +35,8 @@ class TGlAdoCn_mod {
   public:
     // Connects at once, as the module's creation handler does.
     explicit TGlAdoCn_mod(DbMessages& messages);
+    // Connects at once to the given file instead of sciezka_bazy (the import uses it).
+    TGlAdoCn_mod(DbMessages& messages, const std::string& path);
     ~TGlAdoCn_mod();
     TGlAdoCn_mod(const TGlAdoCn_mod&) = delete;
     TGlAdoCn_mod& operator=(const TGlAdoCn_mod&) = delete;
@@ -42,6 +44,8 @@ class TGlAdoCn_mod {
     // Closes any open connection, reads the path and opens it. On failure shows kNieMoznaPolaczyc
     // (or kBazaAccess for an Access file) and stays closed. Returns is_connected().
     bool connect_db();
+    // Connects as connect_db does, to the given file instead of sciezka_bazy (the import uses it).
+    bool connect_db_at(const std::string& path);
     void disconnect_db();
     bool is_connected() const { return db_ != nullptr; }
     // Returns the open SQLite handle, nullptr when closed.

@@ -50,6 +50,9 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", lista},
         {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", lista},
         {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista},
+        {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
+        {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -93,6 +96,8 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         {"Przelewy", "Podatkowy - wystaw", lista},
         {"Przelewy", "-", ""},
         {"Przelewy", "Lista przelewów", lista},
+        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},

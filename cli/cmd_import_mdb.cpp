@@ -1,0 +1,44 @@
+#include <iostream>
+
+#include "cli/commands.h"
+#include "core/folder.h"
+#include "db/mdb_file.h"
+#include "db/mdb_import.h"
+
+namespace zlx::cli {
+
+namespace {
+
+// Prints what the database layer would show in message boxes.
+struct StderrMessages : DbMessages {
+    void message(const std::string& text) override { std::cerr << text << "\n"; }
+    void sql_error(const std::string& statement, const std::string& detail) override {
+        std::cerr << "SQL: " << statement << "\n     " << detail << "\n";
+    }
+};
+
+}  // namespace
+
+// Imports an Access file of the older version into a new database (default: data/przDB.sqlite).
+int run_import_mdb(const Args& args) {
+    if (args.empty() || args[0].rfind("--", 0) == 0) {
+        std::cerr << "użycie: zlecenix-cli import-mdb PLIK.mdb [--to ŚCIEŻKA]\n";
+        return 2;
+    }
+    std::string target = option_value(args, "--to");
+    if (target.empty()) target = program_file("data/przDB.sqlite");
+    StderrMessages messages;
+    try {
+        RaportImportu r = importuj_baze_access(args[0], target, messages);
+        std::cout << "Zaimportowano do: " << r.sciezka << "\n";
+        for (const auto& [table, rows] : r.tabele)
+            std::cout << table << "\t" << rows << "\n";
+        std::cout << "Wersja bazy: " << r.wersja_przed << " -> " << r.wersja_po << "\n";
+        return 0;
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << "\n";
+        return 1;
+    }
+}
+
+}  // namespace zlx::cli
