@@ -315,7 +315,7 @@ void Tformularz_frm::FormShow() {
 
 PolaFormularza Tformularz_frm::czytaj_pola() const {
     PolaFormularza f;
-    f.data = z_qdate(data_edt->date());
+    f.data = data_z_qdate(data_edt->date());
     f.wplata = wplata_rbtn->isChecked();
     f.waluta = waluta_cmb->currentText().toStdString();
     f.drukuj_date = drukujdate_chbox->isChecked();

@@ -374,8 +374,8 @@ void TPrzelewListMaster_frm::otworz(const std::string& sql) {
 }
 
 void TPrzelewListMaster_frm::init_sql_przelew_wszystkie() {
-    const FiltrListy filtr{cykliczne_rbtn_->isChecked(), z_qdate(od_dtp_->date()), z_qdate(do_dtp_->date()),
-                           wszystkiezuspodatki_cmb_->currentIndex()};
+    const FiltrListy filtr{cykliczne_rbtn_->isChecked(), data_z_qdate(od_dtp_->date()),
+                           data_z_qdate(do_dtp_->date()), wszystkiezuspodatki_cmb_->currentIndex()};
     where_ = where_listy(filtr);
     otworz(sql_listy(where_, sortowanie_.order()));
 }

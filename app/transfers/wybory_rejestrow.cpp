@@ -9,7 +9,8 @@ namespace zlx::app {
 
 // A register closed with OK but without a row (an empty list) chose nothing.
 
-std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, QWidget* owner, const std::string& nazwa) {
+std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, QWidget* owner,
+                                           const std::string& nazwa) {
     Tkthprz_master_frm screen(services, owner);
     screen.set_nazwa_szukana(nazwa);
     if (services.screens.show_modal(screen) != QDialog::Accepted || screen.ret_wyb_kth().ID1 == 0)

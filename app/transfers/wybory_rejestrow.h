@@ -15,7 +15,8 @@ class QWidget;
 
 namespace zlx::app {
 
-std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, QWidget* owner, const std::string& nazwa);
+std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, QWidget* owner,
+                                           const std::string& nazwa);
 std::optional<TPrzKth> wybierz_firme(const Services& services, QWidget* owner, const std::string& nazwa);
 std::optional<TSlowTyt> wybierz_tytul(const Services& services, QWidget* owner);
 
