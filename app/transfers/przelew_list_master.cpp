@@ -14,7 +14,6 @@
 #include <QShortcut>
 #include <QTableView>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
-#include <QToolButton>
 
 #include "app/core/services.h"
 #include "app/transfers/formularz_form.h"
