@@ -6,6 +6,7 @@
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
 #include "app/transfers/przelew_list_master.h"
+#include "app/printing/ustawienia_przelew_form.h"
 #include "app/registers/frmFirmaMaster_form.h"
 #include "app/registers/frmSlownikTytulemMaster_form.h"
 #include "app/registers/kthprz_master_form.h"
@@ -22,6 +23,11 @@ void zakoncz(Tmain_frm& main) {
 
 void baza_danych(Tmain_frm& main) {
     TfrmBazaDanych screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void ustawienia_przelewy(Tmain_frm& main) {
+    TUstawieniaPrzelew_frm screen(main.services(), &main);
     main.services().screens.show_modal(screen);
 }
 
@@ -94,6 +100,7 @@ const PrzyciskPanelu kPrzyciski[] = {
     {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
     {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
     {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
+    {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", ustawienia_przelewy},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
@@ -105,6 +112,7 @@ const PozycjaMenu kPozycje[] = {
     {"Przelewy", "Lista przelewów", true, lista_przelewow_przegladaj},
     {"Kartoteki", "Kontrahenci", false, kontrahenci},
     {"Kartoteki", "Firmy własne", false, firmy_wlasne},
+    {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
     {"Pomoc", "O programie", false, o_programie},

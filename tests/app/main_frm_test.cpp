@@ -53,6 +53,7 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
         {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
         {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
+        {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -98,6 +99,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         {"Przelewy", "Lista przelewów", lista},
         {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
         {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
+        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
