@@ -39,6 +39,7 @@ class Tdrukuj_frm : public QDialog {
 
     int wybrana_pozycja() const;
     const QString& drukarka() const { return drukarka_; }
+    const SterowanieWydrukiem& sterowanie() const { return sterowanie_; }
 
   protected:
     void showEvent(QShowEvent* e) override;

@@ -61,10 +61,11 @@ class SterowanieWydrukiem {
     void sprawdz(int pozycja) const;
     // Draws the pages without the trial (the report writer's print event).
     void drukuj_strony(Canvas& c, int pozycja) const;
+    // The transfers handed over, in print order.
+    const std::vector<TPrzelew>& przelewy() const;
 
   private:
     void drukuj_jeden(Canvas& c, int pozycja, const TPrzelew& t) const;
-    const std::vector<TPrzelew>& przelewy() const;
 
     TrybWydruku tryb_ = TrybWydruku::brak;
     TUstPrzelew ust_;
