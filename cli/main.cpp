@@ -34,6 +34,10 @@ const Command kCommands[] = {
      "imports an Access database of the older version into a new database (default data/przDB.sqlite)",
      run_import_mdb},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+#ifdef ZLX_CLI_PRINT
+    {"print", "print --ids N[,M...] --layout K --out FILE.pdf",
+     "prints stored orders of one kind with item K of their print list into a PDF file", run_print},
+#endif
 };
 
 int run_help(const Args&) {

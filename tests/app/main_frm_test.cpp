@@ -44,6 +44,7 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         QString page, caption, hint, target;
     };
     const std::vector<Row> expected = {
+        {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -78,6 +79,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     };
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
