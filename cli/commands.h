@@ -26,5 +26,6 @@ int run_archive(const Args& args);
 int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
 int run_print(const Args& args);
+int run_report(const Args& args);
 
 }  // namespace zlx::cli
