@@ -2,7 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QListWidget>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QTimer>
+
+#include "app/printing/wydruk_qt.h"
 
 #include "core/ini.h"
 #include "core/settings.h"
@@ -113,6 +120,27 @@ TEST_F(DrukujForm, BadSettingIsToldInABoxAndTheDialogStaysOpen) {
     EXPECT_TRUE(dialogs.shown[0].text.contains(QStringLiteral("„Marginesy bank. nadruk”")));
     EXPECT_TRUE(f.isVisible());
     f.reject();
+}
+
+TEST_F(DrukujForm, PreviewOpensMaximisedAtFullSizeWithEveryPage) {
+    std::vector<TPrzelew> przelewy(2, test::demo_bankowy());
+    SterowanieWydrukiem s;
+    s.set_przelew_lista(przelewy);
+    QPrinter drukarka;
+    bool sprawdzony = false;
+    QTimer::singleShot(0, [&] {
+        auto* podglad = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(podglad, nullptr);
+        EXPECT_TRUE(podglad->windowState() & Qt::WindowMaximized);
+        auto* widok = podglad->findChild<QPrintPreviewWidget*>();
+        ASSERT_NE(widok, nullptr);
+        EXPECT_DOUBLE_EQ(widok->zoomFactor(), 1.0);
+        EXPECT_EQ(widok->pageCount(), 2);
+        sprawdzony = true;
+        podglad->reject();
+    });
+    pokaz_podglad(s, 0, drukarka, nullptr);
+    EXPECT_TRUE(sprawdzony);
 }
 
 }  // namespace
