@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 #include <QToolBox>
 
-#include "app/core/services.h"
+#include "app/core/startup.h"
 #include "core/version.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
@@ -25,8 +26,8 @@ class MainFrm : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
-    Tmain_frm main{services};
+    Program program{dialogs, screens};
+    Tmain_frm& main = program.main_frm();
 
     QToolBox& pane() { return *main.findChild<QToolBox*>(QStringLiteral("nawigacja")); }
     QString label(const char* name) { return main.findChild<QLabel*>(QString::fromUtf8(name))->text(); }
@@ -49,6 +50,9 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
     };
     ASSERT_TRUE(test::show_offscreen(main));
     EXPECT_EQ(pane().currentIndex(), 0) << "the first page is active at start";
+    auto* start = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_NE(start, nullptr) << "the keyboard starts on a command";
+    EXPECT_EQ(start->text(), expected.front().caption);
 
     std::vector<Row> actual;
     for (int page = 0; page < pane().count(); ++page) {
@@ -82,6 +86,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -103,6 +108,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         if (expected[i].item == "-") continue;
         screens.opened.clear();
         dialogs.shown.clear();
+        dialogs.answers = {false};
         ASSERT_TRUE(main.isVisible() || test::show_offscreen(main));
         actual[i].second->trigger();
         EXPECT_EQ(target_of(screens, dialogs, main), expected[i].target);
