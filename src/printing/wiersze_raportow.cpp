@@ -13,6 +13,25 @@ constexpr std::size_t kDlugoscPola = 255;
 
 }  // namespace
 
+WybraneWiersze wybierz_wiersze(const ResultSet& lista, const Zaznaczenie& zaznaczone, ZakresWierszy zakres) {
+    WybraneWiersze w;
+    if (lista.record_count() == 0) return w;
+    std::vector<std::size_t> wiersze;
+    for (std::size_t i = 0; i < lista.record_count(); ++i) {
+        const std::size_t id = lista.row_id_at(i);
+        const Row r = lista.row(id);
+        if (zakres == ZakresWierszy::zaznaczone && !zaznaczone.contains(r.int_value("nr_id"))) continue;
+        if (zakres == ZakresWierszy::zatwierdzone && r.int_value("bufor") != 0) continue;
+        wiersze.push_back(id);
+    }
+    if (zakres == ZakresWierszy::zaznaczone && wiersze.empty()) {
+        w.brak_zaznaczenia = true;
+        return w;
+    }
+    w.zbior = lista.copy_rows(wiersze);
+    return w;
+}
+
 std::vector<WierszZbiorowki> przygotuj_zbiorowke(const ResultSet& przelewy, TDateTime data,
                                                  const std::string& rachunek, TParZbiorowka& par) {
     std::vector<WierszZbiorowki> wiersze;

@@ -3,11 +3,13 @@
 // The rows and the single values of the collective order and the statement, built from a set of
 // `kartoteka` rows as the collective order screen and the transfer list hand them over.
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/currency.h"
 #include "core/datetime.h"
+#include "transfers/lista_przelewow.h"
 
 namespace zlx {
 
@@ -33,6 +35,18 @@ struct WierszZestawienia {
     std::string dost_nazwa, my_nazwa, tytulem, data;
     Currency kwota;
 };
+
+// The items of the list's "Zbiorówka" and "Zestawienie" buttons.
+enum class ZakresWierszy { zaznaczone, wszystkie, zatwierdzone };
+
+struct WybraneWiersze {
+    std::unique_ptr<ResultSet> zbior;  // nullptr: nothing to hand on
+    bool brak_zaznaczenia = false;     // "Zaznaczone" with nothing ticked: the list says so
+};
+
+// Copies the rows an item hands on into a new set, in the order of the list: the ticked rows, every
+// row shown, or the rows shown that are approved (`bufor` 0). An empty list hands on nothing.
+WybraneWiersze wybierz_wiersze(const ResultSet& lista, const Zaznaczenie& zaznaczone, ZakresWierszy zakres);
 
 // One row per transfer of the set, in order, `lp` from 1; the parameters get `data` (the order
 // date), `ilosc`, `suma` and `rachunek` as given.

@@ -343,6 +343,47 @@ TEST(Zestawienie, RowsCarryTheFieldsOfTheTransfers) {
     EXPECT_EQ(par.suma, "1235,06");
 }
 
+TEST(WyborWierszy, TickedAllAndApprovedRowsInListOrder) {
+    ResultSet lista(
+        {{"nr_id", ColumnKind::integer}, {"bufor", ColumnKind::integer}, {"kwota_money", ColumnKind::money}});
+    const std::int64_t wiersze[][3] = {{7, 0, 1000}, {3, 1, 2000}, {9, 0, 3000}};
+    for (const auto& w : wiersze)
+        for (std::int64_t v : w)
+            lista.add_integer(v);
+    auto klucze = [](const WybraneWiersze& w) {
+        std::vector<int> out;
+        for (std::size_t i = 0; w.zbior && i < w.zbior->record_count(); ++i)
+            out.push_back(w.zbior->row(w.zbior->row_id_at(i)).int_value("nr_id"));
+        return out;
+    };
+    EXPECT_EQ(klucze(wybierz_wiersze(lista, {9, 7}, ZakresWierszy::zaznaczone)), (std::vector<int>{7, 9}));
+    EXPECT_EQ(klucze(wybierz_wiersze(lista, {9, 7}, ZakresWierszy::wszystkie)), (std::vector<int>{7, 3, 9}));
+    EXPECT_EQ(klucze(wybierz_wiersze(lista, {}, ZakresWierszy::zatwierdzone)), (std::vector<int>{7, 9}));
+    const WybraneWiersze nic = wybierz_wiersze(lista, {}, ZakresWierszy::zaznaczone);
+    EXPECT_TRUE(nic.brak_zaznaczenia);
+    EXPECT_EQ(nic.zbior, nullptr);
+
+    // "Zatwierdzone" of three rows with the second not approved: a statement of the first and third.
+    TParZbiorowka par;
+    const auto zatwierdzone = wybierz_wiersze(lista, {}, ZakresWierszy::zatwierdzone);
+    ASSERT_NE(zatwierdzone.zbior, nullptr);
+    const std::vector<WierszZbiorowki> zb =
+        przygotuj_zbiorowke(*zatwierdzone.zbior, TDateTime::from_ymd(2026, 3, 1), "", par);
+    EXPECT_EQ(par.suma, "40,00");
+    EXPECT_EQ(par.ilosc, "2");
+
+    // Rows hidden by the quick filter are not handed on; an empty list hands on nothing at all.
+    lista.set_prefix_filter("nr_id", "9");
+    EXPECT_EQ(klucze(wybierz_wiersze(lista, {}, ZakresWierszy::wszystkie)), (std::vector<int>{9}));
+    ResultSet pusta({{"nr_id", ColumnKind::integer}, {"bufor", ColumnKind::integer}});
+    for (ZakresWierszy z :
+         {ZakresWierszy::zaznaczone, ZakresWierszy::wszystkie, ZakresWierszy::zatwierdzone}) {
+        const WybraneWiersze w = wybierz_wiersze(pusta, {}, z);
+        EXPECT_EQ(w.zbior, nullptr);
+        EXPECT_FALSE(w.brak_zaznaczenia);
+    }
+}
+
 TEST(Marginesy, StripsBelowHalfAnInchGiveHalfAnInch) {
     const struct {
         double l, t, r, b;  // strips in pixels at 600 dpi
