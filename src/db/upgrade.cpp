@@ -158,11 +158,15 @@ void krok_aktualizacji(TGlAdoDs_mod& ds, int n) {
     step(ds, n);
 }
 
-void napraw_baze_2008(TGlAdoDs_mod& ds) {
+bool napraw_baze_2008(TGlAdoDs_mod& ds) {
+    if (!ds.connection().is_connected()) return false;
     step(ds, 6);
+    return true;
 }
 
 void aktualizuj_baze(TGlAdoDs_mod& ds) {
+    // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
+    if (!ds.connection().is_connected()) return;
     try {
         int v = wersja_bazy(ds);
         if (v == 6) {

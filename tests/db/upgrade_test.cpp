@@ -172,6 +172,17 @@ TEST(Upgrade, VersionReading) {
     EXPECT_EQ(wersja_bazy(db.ds), -2);
 }
 
+TEST(Upgrade, NothingRunsWithoutAConnection) {
+    OldDatabase db;
+    db.cn.disconnect_db();
+    aktualizuj_baze(db.ds);
+    EXPECT_FALSE(napraw_baze_2008(db.ds));
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "brak"), "brak");
+    EXPECT_TRUE(db.cn.connect_db());
+    EXPECT_EQ(wersja_bazy(db.ds), 0);
+}
+
 TEST(Upgrade, StepsOutsideTheRangeDoNothing) {
     NewDatabase db;
     for (int n : {-1, 0, 18, 99})
@@ -184,7 +195,7 @@ TEST(Upgrade, TheRepairRecordsSixAndTheNextStartStopsAtTheExistingKey) {
     OldDatabase db;
     aktualizuj_baze(db.ds);
     ASSERT_EQ(wersja_bazy(db.ds), 17);
-    napraw_baze_2008(db.ds);
+    EXPECT_TRUE(napraw_baze_2008(db.ds));
     EXPECT_EQ(wersja_bazy(db.ds), 6);
     EXPECT_EQ(db.msgs.errors.size(), 8u);
     db.msgs.errors.clear();
