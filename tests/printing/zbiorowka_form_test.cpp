@@ -15,6 +15,7 @@
 #include "app/transfers/przelew_list_model.h"
 #include "db/gl_ado_ds.h"
 #include "db/result_set.h"
+#include "printing/recording_canvas.h"
 #include "registers/firma_my_store.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
@@ -184,6 +185,50 @@ TEST_F(Zbiorowka, ListButtonsHandOnTickedAllOrApprovedRows) {
     EXPECT_EQ(screens.opened.back().class_name, "zlx::app::Tdrukuj_frm");
     EXPECT_EQ(screens.opened.back().caption, "Zestawienie");
     EXPECT_EQ(pozycje, (QStringList{"Zestawienie operacji", "Zestawienie operacji wersja 2"}));
+}
+
+// Runs every print onto a recording canvas instead of a printer.
+struct NagrywaneWyjscie : WyjscieWydruku {
+    std::vector<int> strony;
+    void drukuj(const SterowanieWydrukiem& s, int pozycja, QString&, QWidget*) override {
+        RecordingCanvas c;
+        s.steruj_drukowanie(c, pozycja);
+        strony.push_back(c.liczba_stron());
+    }
+    void podglad(const SterowanieWydrukiem& s, int pozycja, const QString& d, QWidget* w) override {
+        QString drukarka = d;
+        drukuj(s, pozycja, drukarka, w);
+    }
+};
+
+TEST_F(Zbiorowka, PrintDialogRemembersTheStatementItemAndStaysOpenOnABadBaseFile) {
+    const std::vector<WierszZestawienia> wiersze = {{1, "Odbiorca", "Biuro", "Faktura", "2026-03-14", {}}};
+    TParZbiorowka par;
+    NagrywaneWyjscie wyjscie;
+    {
+        Tdrukuj_frm f(services, &wyjscie);
+        f.set_zest_przel(wiersze, par);
+        ASSERT_TRUE(test::show_offscreen(f));
+        EXPECT_EQ(f.windowTitle(), "Zestawienie");
+        f.findChild<QListWidget*>(QStringLiteral("raporty_lst"))->setCurrentRow(1);
+        test::press(Qt::Key_F8);
+        EXPECT_EQ(wyjscie.strony, std::vector<int>{1});
+        test::press(Qt::Key_Escape);
+    }
+    {
+        Tdrukuj_frm f(services, &wyjscie);
+        f.set_zest_przel(wiersze, par);
+        ASSERT_TRUE(test::show_offscreen(f));
+        EXPECT_EQ(f.wybrana_pozycja(), 1);
+
+        test::write_text(db.file(kProjektBazowy), "[Report1.Page1]\nszerokosc=8.27\nwysokosc=11.69\n");
+        test::press(Qt::Key_F9);
+        EXPECT_EQ(wyjscie.strony.size(), 1u);
+        ASSERT_EQ(dialogs.shown.size(), 1u);
+        EXPECT_EQ(dialogs.shown[0].kind, "warning");
+        EXPECT_EQ(dialogs.shown[0].text, "Brak odpowiedniego regionu!");
+        EXPECT_TRUE(f.isVisible());
+    }
 }
 
 }  // namespace
