@@ -17,11 +17,9 @@
 
 namespace zlx::app {
 
-TfrmDrukujZbiorczo::TfrmDrukujZbiorczo(const Services& services, TGlAdoDs_mod& ds, WyjscieWydruku* wyjscie,
-                                       QWidget* owner)
+TfrmDrukujZbiorczo::TfrmDrukujZbiorczo(const Services& services, WyjscieWydruku* wyjscie, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
       wyjscie_(wyjscie),
       opis_(new QPlainTextEdit),
       rodzaj_(new QButtonGroup(this)),
@@ -79,7 +77,7 @@ void TfrmDrukujZbiorczo::FormShow() {
     std::vector<TPrzelew> wszystkie;
     if (rows_) {
         for (rows_->first(); !rows_->eof(); rows_->next()) {
-            TPrzelew t = load_przelew(ds_, rows_->int_value("nr_id"));
+            TPrzelew t = load_przelew(services_.ds, rows_->int_value("nr_id"));
             wylicz_pola_druku(t);
             wszystkie.push_back(t);
         }

@@ -16,7 +16,6 @@ class QPlainTextEdit;
 
 namespace zlx {
 class ResultSet;
-class TGlAdoDs_mod;
 }  // namespace zlx
 
 namespace zlx::app {
@@ -27,8 +26,8 @@ class TfrmDrukujZbiorczo : public QDialog {
     Q_OBJECT
   public:
     // `wyjscie` goes on to the print dialog (tests); nullptr uses Qt's printer and preview.
-    TfrmDrukujZbiorczo(const Services& services, TGlAdoDs_mod& ds, WyjscieWydruku* wyjscie = nullptr,
-                       QWidget* owner = nullptr);
+    explicit TfrmDrukujZbiorczo(const Services& services, WyjscieWydruku* wyjscie = nullptr,
+                                QWidget* owner = nullptr);
 
     // The rows to print, by their column "nr_id"; read when the dialog is shown.
     void set_lista_przelewow(ResultSet& rows);
@@ -42,7 +41,6 @@ class TfrmDrukujZbiorczo : public QDialog {
 
   private:
     Services services_;
-    TGlAdoDs_mod& ds_;
     WyjscieWydruku* wyjscie_;
     ResultSet* rows_ = nullptr;
     PrzelewyZbiorczo przelewy_;

@@ -67,6 +67,49 @@ TEST_F(BlankietBankowy, CellBarsOfEveryRowSitOnTheFiveMillimetreGrid) {
     EXPECT_NEAR(p.wiersz(9), 10 + 70.9, 1e-9);
 }
 
+TEST_F(BlankietBankowy, BoxesFramesAndCornerMarksStandAtTheirMillimetres) {
+    const TParPrzel p = geometria();
+    const RecordingCanvas c = rysuj(test::demo_bankowy(), p);
+    struct Ksztalt {
+        const char* co;
+        ZapisRysunku::Rodzaj rodzaj;
+        double x1, y1, x2, y2;  // relative to (lewo, gora) = (10, 10)
+        StylPiora styl;
+        int szerokosc;
+        Kolor kolor_piora;
+    };
+    const Kolor linie = kolor_rgb(236, 149, 147);
+    using R = ZapisRysunku::Rodzaj;
+    const Ksztalt ksztalty[] = {
+        {"outline", R::prostokat, 0, 0, 148.2, 105.5, StylPiora::ciagly, 1, kCzarny},
+        {"panel", R::prostokat, 7, 1.5, 142, 85.5, StylPiora::ciagly, 1, linie},
+        {"signature box", R::prostokat, 7, 78.5, 75.2, 102.1, StylPiora::ciagly, 1, linie},
+        {"stamp box", R::prostokat, 98, 78.5, 121.6, 102.1, StylPiora::ciagly, 1, linie},
+        {"fee box", R::prostokat, 77, 92.5, 97, 97.5, StylPiora::ciagly, 1, linie},
+        {"form-code box", R::prostokat, 132, 77.5, 142, 84.5, StylPiora::ciagly, 1, linie},
+        {"stamp circle", R::elipsa, 103, 83.5, 117, 97.5, StylPiora::kreskowany, 1, linie},
+        {"account frame", R::prostokat, 7, 18.1, 137.5, 25.6, StylPiora::ciagly, 8, linie},
+        {"amount frame", R::prostokat, 82, 25.5, 142, 34, StylPiora::ciagly, 8, linie},
+        {"corner top left", R::linia, 6, 1.5, 13, 1.5, StylPiora::ciagly, 8, kCzarny},
+        {"corner top right", R::linia, 143.5, 1.5, 143.5, 8.5, StylPiora::ciagly, 8, kCzarny},
+        {"corner bottom left", R::linia, 6, 76.1, 6, 69.1, StylPiora::ciagly, 8, kCzarny},
+    };
+    for (const Ksztalt& k : ksztalty) {
+        SCOPED_TRACE(k.co);
+        bool jest = false;
+        for (const ZapisRysunku& z : c.rodzaju(k.rodzaj)) {
+            const auto blisko = [](double a, double b) { return a > b - 1e-9 && a < b + 1e-9; };
+            if (blisko(z.x1, 10 + k.x1) && blisko(z.y1, 10 + k.y1) && blisko(z.x2, 10 + k.x2) &&
+                blisko(z.y2, 10 + k.y2) && z.pioro.styl == k.styl && z.pioro.szerokosc == k.szerokosc &&
+                z.pioro.kolor == k.kolor_piora)
+                jest = true;
+        }
+        EXPECT_TRUE(jest);
+    }
+    // The blank ends with the text upright again.
+    EXPECT_EQ(c.zapisy().back().czcionka.obrot, 0);
+}
+
 TEST_F(BlankietBankowy, GroupMarksOfTheAccountRowsFollowCells2To22) {
     const TParPrzel p = geometria();
     const RecordingCanvas c = rysuj(test::demo_bankowy(), p);

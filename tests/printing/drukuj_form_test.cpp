@@ -16,6 +16,7 @@
 #include "printing/recording_canvas.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
+#include "tests/db/db_fixture.h"
 #include "tests/printing/demo.h"
 #include "tests/support/temp_folder.h"
 
@@ -51,7 +52,10 @@ class DrukujForm : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    test::RecordingMessages messages;
+    TGlAdoCn_mod cn{messages};
+    TGlAdoDs_mod ds{cn, messages};
+    Services services{dialogs, screens, cn, ds};
     NagrywaneWyjscie wyjscie;
 };
 

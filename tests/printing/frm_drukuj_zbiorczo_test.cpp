@@ -43,14 +43,14 @@ class DrukujZbiorczo : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 };
 
 TEST_F(DrukujZbiorczo, CountsEachKindAndOpensThePrintDialogOnTheChosenOne) {
     TPrzelew bank = test::demo_bankowy();
     bank.kwota_money = Currency::from_grosze(5000);
     auto rows = zapisz({test::demo_zus(), bank, test::demo_zus(), test::demo_us()});
-    TfrmDrukujZbiorczo f(services, db.ds);
+    TfrmDrukujZbiorczo f(services);
     f.set_lista_przelewow(*rows);
     ASSERT_TRUE(test::show_offscreen(f));
     EXPECT_EQ(f.findChild<QPlainTextEdit*>()->toPlainText(),
@@ -80,7 +80,7 @@ TEST_F(DrukujZbiorczo, CountsEachKindAndOpensThePrintDialogOnTheChosenOne) {
 TEST_F(DrukujZbiorczo, OnlyZusRowsShowOneLineAndBankPrintsNothing) {
     auto rows = zapisz({test::demo_zus()});
     LiczaceWyjscie wyjscie;
-    TfrmDrukujZbiorczo f(services, db.ds, &wyjscie);
+    TfrmDrukujZbiorczo f(services, &wyjscie);
     f.set_lista_przelewow(*rows);
     ASSERT_TRUE(test::show_offscreen(f));
     EXPECT_EQ(f.findChild<QPlainTextEdit*>()->toPlainText(), QStringLiteral("Przelewów ZUS: 1"));

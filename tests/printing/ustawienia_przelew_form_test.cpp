@@ -13,6 +13,7 @@
 #include "core/settings.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
+#include "tests/db/db_fixture.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::app {
@@ -34,7 +35,10 @@ class UstawieniaForm : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    test::RecordingMessages messages;
+    TGlAdoCn_mod cn{messages};
+    TGlAdoDs_mod ds{cn, messages};
+    Services services{dialogs, screens, cn, ds};
 };
 
 TEST_F(UstawieniaForm, FreshInstallShowsTheRecordDefaultsAndSavingStoresThem) {
