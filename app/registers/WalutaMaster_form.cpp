@@ -9,8 +9,8 @@
 
 namespace zlx::app {
 
-TfrmWalutaMaster::TfrmWalutaMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : SlownikMaster(services, ds, slownik_walut(), CtrlEnter::edytuje, owner) {
+TfrmWalutaMaster::TfrmWalutaMaster(const Services& services, QWidget* owner)
+    : SlownikMaster(services, slownik_walut(), CtrlEnter::edytuje, owner) {
     ukryj_wg();
     auto* domyslna = new QPushButton(QStringLiteral("Domyślna"));
     domyslna->setAutoDefault(false);
@@ -27,7 +27,7 @@ void TfrmWalutaMaster::domyslna_btnClick() {
 }
 
 std::int32_t TfrmWalutaMaster::karta(std::int32_t klucz) {
-    TfrmWalutaDetail card(services_, ds_, this);
+    TfrmWalutaDetail card(services_, this);
     card.set_sel_item(klucz == 0 ? TWaluta{} : get_waluta(ds_, klucz));
     if (services_.screens.show_modal(card) != QDialog::Accepted) return 0;
     return card.get_sel_item().nr_id;
@@ -41,8 +41,8 @@ void TfrmWalutaMaster::wybierz(std::int32_t klucz) {
     wybrany_ = klucz == 0 ? TWaluta{} : get_waluta(ds_, klucz);
 }
 
-TfrmWalutaDetail::TfrmWalutaDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : KartaSlownika(services, ds, slownik_walut(), {{"Waluta", "waluta_edt", 150}}, nullptr, owner) {}
+TfrmWalutaDetail::TfrmWalutaDetail(const Services& services, QWidget* owner)
+    : KartaSlownika(services, slownik_walut(), {{"Waluta", "waluta_edt", 150}}, nullptr, owner) {}
 
 void TfrmWalutaDetail::set_sel_item(const TWaluta& item) {
     item_ = item;

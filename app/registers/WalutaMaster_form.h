@@ -11,7 +11,7 @@ namespace zlx::app {
 class TfrmWalutaMaster : public SlownikMaster {
     Q_OBJECT
   public:
-    TfrmWalutaMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmWalutaMaster(const Services& services, QWidget* owner = nullptr);
 
     const TWaluta& get_sel_waluta() const { return wybrany_; }
 
@@ -30,7 +30,7 @@ class TfrmWalutaMaster : public SlownikMaster {
 class TfrmWalutaDetail : public KartaSlownika {
     Q_OBJECT
   public:
-    TfrmWalutaDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmWalutaDetail(const Services& services, QWidget* owner = nullptr);
 
     void set_sel_item(const TWaluta& item);
     const TWaluta& get_sel_item() const { return item_; }

@@ -15,8 +15,8 @@
 
 namespace zlx::app {
 
-TfrmFirmaMaster::TfrmFirmaMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : SlownikMaster(services, ds, lista_firm(), CtrlEnter::edytuje, owner),
+TfrmFirmaMaster::TfrmFirmaMaster(const Services& services, QWidget* owner)
+    : SlownikMaster(services, lista_firm(), CtrlEnter::edytuje, owner),
       konto1_lbl_(new QLabel),
       konto2_lbl_(new QLabel) {
     konto1_lbl_->setObjectName(QStringLiteral("konto1_lbl"));
@@ -67,7 +67,7 @@ void TfrmFirmaMaster::aktywna_btnClick() {
 }
 
 std::int32_t TfrmFirmaMaster::karta(std::int32_t klucz) {
-    Tnasza_firma_frm card(services_, ds_, this);
+    Tnasza_firma_frm card(services_, this);
     card.set_sel_item(klucz == 0 ? TPrzKth{} : get_firma_my(ds_, klucz, kFirmaWgKlucza));
     if (services_.screens.show_modal(card) != QDialog::Accepted) return 0;
     return card.get_sel_item().ID1;

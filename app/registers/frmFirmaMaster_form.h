@@ -16,7 +16,7 @@ namespace zlx::app {
 class TfrmFirmaMaster : public SlownikMaster {
     Q_OBJECT
   public:
-    TfrmFirmaMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmFirmaMaster(const Services& services, QWidget* owner = nullptr);
 
     void set_nazwa_szukana(const std::string& nazwa) { nazwa_szukana_ = nazwa; }
     const TPrzKth& get_sel_firma() const { return wybrana_; }

@@ -6,13 +6,13 @@
 
 namespace zlx::app {
 
-TfrmSlownikTytulemMaster::TfrmSlownikTytulemMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : SlownikMaster(services, ds, slownik_tytulow(), CtrlEnter::wybiera, owner) {
+TfrmSlownikTytulemMaster::TfrmSlownikTytulemMaster(const Services& services, QWidget* owner)
+    : SlownikMaster(services, slownik_tytulow(), CtrlEnter::wybiera, owner) {
     ukryj_wg();
 }
 
 std::int32_t TfrmSlownikTytulemMaster::karta(std::int32_t klucz) {
-    TfrmSlownikTytulemDetail card(services_, ds_, this);
+    TfrmSlownikTytulemDetail card(services_, this);
     card.set_sel_item(klucz == 0 ? TSlowTyt{} : get_slowtyt(ds_, klucz));
     if (services_.screens.show_modal(card) != QDialog::Accepted) return 0;
     return card.get_sel_item().slow_id;
@@ -26,8 +26,8 @@ void TfrmSlownikTytulemMaster::wybierz(std::int32_t klucz) {
     wybrany_ = klucz == 0 ? TSlowTyt{} : get_slowtyt(ds_, klucz);
 }
 
-TfrmSlownikTytulemDetail::TfrmSlownikTytulemDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : KartaSlownika(services, ds, slownik_tytulow(),
+TfrmSlownikTytulemDetail::TfrmSlownikTytulemDetail(const Services& services, QWidget* owner)
+    : KartaSlownika(services, slownik_tytulow(),
                     {{"Tytułem", "tytulem_edt", 100}, {"Tytułem cd.", "tytulemcd_edt", 100}}, nullptr,
                     owner) {}
 

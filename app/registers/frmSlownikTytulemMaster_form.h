@@ -12,7 +12,7 @@ namespace zlx::app {
 class TfrmSlownikTytulemMaster : public SlownikMaster {
     Q_OBJECT
   public:
-    TfrmSlownikTytulemMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmSlownikTytulemMaster(const Services& services, QWidget* owner = nullptr);
 
     // The chosen title; a cleared one (key 0) when the list was empty.
     const TSlowTyt& get_sel_slowtyt() const { return wybrany_; }
@@ -29,7 +29,7 @@ class TfrmSlownikTytulemMaster : public SlownikMaster {
 class TfrmSlownikTytulemDetail : public KartaSlownika {
     Q_OBJECT
   public:
-    TfrmSlownikTytulemDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmSlownikTytulemDetail(const Services& services, QWidget* owner = nullptr);
 
     // Hands in the record; a stored one (key not 0) is shown.
     void set_sel_item(const TSlowTyt& item);

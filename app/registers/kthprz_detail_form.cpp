@@ -95,7 +95,10 @@ Tkthprz_detail_frm::Tkthprz_detail_frm(const Services& services, QWidget* owner)
     pf->addRow(QStringLiteral("Nip"), nip_edt_);
     pf->addRow(QStringLiteral("Regon"), regon_edt_);
     auto* mapa = new QPushButton(QStringLiteral("Pokaż na mapie"));
-    pf->addRow(QString(), mapa);
+    auto* mapa_wiersz = new QHBoxLayout;
+    mapa_wiersz->addWidget(mapa);
+    mapa_wiersz->addStretch();
+    pf->addRow(QString(), mapa_wiersz);
     auto* rabat_lbl = new QLabel(QStringLiteral("Rabat %"));
     pf->addRow(QString(), platnik_vat_chk_);
     pf->addRow(rabat_lbl, rabat_edt_);

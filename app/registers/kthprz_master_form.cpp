@@ -93,10 +93,10 @@ std::int32_t klucz_wezla(const QTreeWidgetItem* w) {
 
 }  // namespace
 
-Tkthprz_master_frm::Tkthprz_master_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+Tkthprz_master_frm::Tkthprz_master_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
+      ds_(services.ds),
       model_(new ListaModel(kolumny_kth(), "ID1", this)),
       kanalTree_(new DrzewoGrup),
       kanal_pm_(new QMenu(this)),
@@ -279,7 +279,7 @@ void Tkthprz_master_frm::zbuduj() {
     lewa->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(lewa_w);
     layout->addLayout(prawa, 1);
-    resize(1100, 640);
+    resize(1200, 640);
 
     on_key(*this, QKeySequence(Qt::Key_Insert), [this] { nowy_btnClick(); });
     on_key(*this, QKeySequence(Qt::Key_F4), [this] { edytuj_btnClick(); });

@@ -36,7 +36,7 @@ inline constexpr const char* kTabelaGrup = "tb_kanaltree";
 class Tkthprz_master_frm : public QDialog {
     Q_OBJECT
   public:
-    Tkthprz_master_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    Tkthprz_master_frm(const Services& services, QWidget* owner = nullptr);
 
     void set_nazwa_szukana(const std::string& nazwa) { nazwa_szukana_ = nazwa; }
     const TPrzKth& ret_wyb_kth() const { return wybrany_; }

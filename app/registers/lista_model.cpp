@@ -161,6 +161,7 @@ void ustaw_siatke(QTableView& siatka, ListaModel& model) {
     siatka.verticalHeader()->hide();
     siatka.verticalHeader()->setDefaultSectionSize(siatka.fontMetrics().height() + 6);
     siatka.horizontalHeader()->setHighlightSections(false);
+    siatka.horizontalHeader()->setStretchLastSection(true);
     for (int c = 0; c < model.columnCount(); ++c)
         siatka.setColumnWidth(c, model.kolumny()[static_cast<std::size_t>(c)].szerokosc);
 }

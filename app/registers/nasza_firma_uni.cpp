@@ -48,10 +48,10 @@ QLineEdit* Tnasza_firma_frm::edit(const char* nazwa, int max) {
     return e;
 }
 
-Tnasza_firma_frm::Tnasza_firma_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+Tnasza_firma_frm::Tnasza_firma_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
+      ds_(services.ds),
       nazwa_(edit("firma_nazwa_edt", 250)),
       skrot_(edit("firma_skrot_edt", 250)),
       miejscowosc_(edit("firma_miejscowosc_edt", 50)),

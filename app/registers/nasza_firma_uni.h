@@ -22,7 +22,7 @@ namespace zlx::app {
 class Tnasza_firma_frm : public QDialog {
     Q_OBJECT
   public:
-    Tnasza_firma_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    Tnasza_firma_frm(const Services& services, QWidget* owner = nullptr);
 
     // Hands in the record and shows it, also a new one.
     void set_sel_item(const TPrzKth& firma);

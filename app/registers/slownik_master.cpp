@@ -30,11 +30,11 @@ std::vector<KolumnaSiatki> kolumny(const OpisSlownika& opis) {
 
 }  // namespace
 
-SlownikMaster::SlownikMaster(const Services& services, TGlAdoDs_mod& ds, const OpisSlownika& opis,
-                             CtrlEnter ctrl_enter, QWidget* owner)
+SlownikMaster::SlownikMaster(const Services& services, const OpisSlownika& opis, CtrlEnter ctrl_enter,
+                             QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
+      ds_(services.ds),
       opis_(opis),
       model_(new ListaModel(kolumny(opis), opis.pole_klucza, this)),
       siatka_(new QTableView),
@@ -177,9 +177,9 @@ void SlownikMaster::uzyj_btnClick() {
     accept();
 }
 
-KartaSlownika::KartaSlownika(const Services& services, TGlAdoDs_mod& ds, const OpisSlownika& opis,
+KartaSlownika::KartaSlownika(const Services& services, const OpisSlownika& opis,
                              const std::vector<Pole>& pola, const char* grupa, QWidget* owner)
-    : QDialog(owner), services_(services), ds_(ds), opis_(opis) {
+    : QDialog(owner), services_(services), ds_(services.ds), opis_(opis) {
     setWindowTitle(QString::fromUtf8(opis.tytul_karty));
     auto* form = new QFormLayout;
     for (const Pole& p : pola) {

@@ -34,8 +34,7 @@ class SlownikMaster : public QDialog {
     // Which key chooses: Ctrl+Enter (then Ctrl+F4 edits) or none (then Ctrl+Enter edits).
     enum class CtrlEnter { wybiera, edytuje };
 
-    SlownikMaster(const Services& services, TGlAdoDs_mod& ds, const OpisSlownika& opis, CtrlEnter ctrl_enter,
-                  QWidget* owner);
+    SlownikMaster(const Services& services, const OpisSlownika& opis, CtrlEnter ctrl_enter, QWidget* owner);
 
     void dodaj_btnClick();
     void edytuj_btnClick();
@@ -96,8 +95,8 @@ class KartaSlownika : public QDialog {
         int max;
     };
 
-    KartaSlownika(const Services& services, TGlAdoDs_mod& ds, const OpisSlownika& opis,
-                  const std::vector<Pole>& pola, const char* grupa, QWidget* owner);
+    KartaSlownika(const Services& services, const OpisSlownika& opis, const std::vector<Pole>& pola,
+                  const char* grupa, QWidget* owner);
 
     void zapisz_btnClick();
 

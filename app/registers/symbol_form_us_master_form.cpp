@@ -6,13 +6,13 @@
 
 namespace zlx::app {
 
-TfrmSymbolFormUsMaster::TfrmSymbolFormUsMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : SlownikMaster(services, ds, slownik_symboli_us(), CtrlEnter::edytuje, owner) {
+TfrmSymbolFormUsMaster::TfrmSymbolFormUsMaster(const Services& services, QWidget* owner)
+    : SlownikMaster(services, slownik_symboli_us(), CtrlEnter::edytuje, owner) {
     ukryj_wg();
 }
 
 std::int32_t TfrmSymbolFormUsMaster::karta(std::int32_t klucz) {
-    TfrmSymbolFormUsDetail card(services_, ds_, this);
+    TfrmSymbolFormUsDetail card(services_, this);
     card.set_sel_item(klucz == 0 ? TSymbolFormularzaUs{} : get_symbol_us(ds_, klucz));
     if (services_.screens.show_modal(card) != QDialog::Accepted) return 0;
     return card.get_sel_item().nr_id;
@@ -26,8 +26,8 @@ void TfrmSymbolFormUsMaster::wybierz(std::int32_t klucz) {
     wybrany_ = klucz == 0 ? TSymbolFormularzaUs{} : get_symbol_us(ds_, klucz);
 }
 
-TfrmSymbolFormUsDetail::TfrmSymbolFormUsDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : KartaSlownika(services, ds, slownik_symboli_us(), {{"Symbol", "symbol_edt", 150}}, "Symbol formularza",
+TfrmSymbolFormUsDetail::TfrmSymbolFormUsDetail(const Services& services, QWidget* owner)
+    : KartaSlownika(services, slownik_symboli_us(), {{"Symbol", "symbol_edt", 150}}, "Symbol formularza",
                     owner) {}
 
 void TfrmSymbolFormUsDetail::set_sel_item(const TSymbolFormularzaUs& item) {

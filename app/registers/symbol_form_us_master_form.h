@@ -11,7 +11,7 @@ namespace zlx::app {
 class TfrmSymbolFormUsMaster : public SlownikMaster {
     Q_OBJECT
   public:
-    TfrmSymbolFormUsMaster(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmSymbolFormUsMaster(const Services& services, QWidget* owner = nullptr);
 
     const TSymbolFormularzaUs& get_sel_symbol() const { return wybrany_; }
 
@@ -27,7 +27,7 @@ class TfrmSymbolFormUsMaster : public SlownikMaster {
 class TfrmSymbolFormUsDetail : public KartaSlownika {
     Q_OBJECT
   public:
-    TfrmSymbolFormUsDetail(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    TfrmSymbolFormUsDetail(const Services& services, QWidget* owner = nullptr);
 
     void set_sel_item(const TSymbolFormularzaUs& item);
     const TSymbolFormularzaUs& get_sel_item() const { return item_; }

@@ -8,8 +8,8 @@
 
 namespace zlx::app {
 
-Tcreatorformularz_frm::Tcreatorformularz_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : Tformularz_frm(services, ds, true, owner) {
+Tcreatorformularz_frm::Tcreatorformularz_frm(const Services& services, QWidget* owner)
+    : Tformularz_frm(services, true, owner) {
     connect(zapisz_btn_, &QPushButton::clicked, this, &Tcreatorformularz_frm::generuj_btnClick);
 }
 

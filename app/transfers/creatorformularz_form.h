@@ -14,7 +14,7 @@ namespace zlx::app {
 class Tcreatorformularz_frm : public Tformularz_frm {
     Q_OBJECT
   public:
-    Tcreatorformularz_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit Tcreatorformularz_frm(const Services& services, QWidget* owner = nullptr);
 
     // The counterparty keys in the order of the register's rows.
     void set_lista_kth(std::vector<std::int32_t> klucze) { klucze_ = std::move(klucze); }

@@ -9,7 +9,7 @@ QDate na_qdate(TDateTime d) {
     return QDate(c.year, c.month, c.day);
 }
 
-TDateTime z_qdate(const QDate& d) {
+TDateTime data_z_qdate(const QDate& d) {
     return TDateTime::from_ymd(d.year(), d.month(), d.day());
 }
 

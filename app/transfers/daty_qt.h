@@ -12,7 +12,7 @@ class QWidget;
 namespace zlx::app {
 
 QDate na_qdate(TDateTime d);
-TDateTime z_qdate(const QDate& d);
+TDateTime data_z_qdate(const QDate& d);
 // Returns a date picker with a calendar, showing "yyyy-MM-dd".
 QDateEdit* nowy_wybor_daty(QWidget* parent);
 

@@ -67,11 +67,11 @@ QPushButton* przycisk(const char* tekst, const char* podpowiedz = "") {
 
 }  // namespace
 
-Tformularz_frm::Tformularz_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
-    : Tformularz_frm(services, ds, false, owner) {}
+Tformularz_frm::Tformularz_frm(const Services& services, QWidget* owner)
+    : Tformularz_frm(services, false, owner) {}
 
-Tformularz_frm::Tformularz_frm(const Services& services, TGlAdoDs_mod& ds, bool kreator, QWidget* owner)
-    : QDialog(owner), services_(services), ds_(ds), kreator_(kreator), przelew_(nowy_przelew()) {
+Tformularz_frm::Tformularz_frm(const Services& services, bool kreator, QWidget* owner)
+    : QDialog(owner), services_(services), ds_(services.ds), kreator_(kreator), przelew_(nowy_przelew()) {
     setWindowTitle(QStringLiteral("Przelew / Wpłata bankowa"));
     zbuduj();
     data_edt->setDate(na_qdate(TDateTime::today()));
@@ -315,7 +315,7 @@ void Tformularz_frm::FormShow() {
 
 PolaFormularza Tformularz_frm::czytaj_pola() const {
     PolaFormularza f;
-    f.data = z_qdate(data_edt->date());
+    f.data = data_z_qdate(data_edt->date());
     f.wplata = wplata_rbtn->isChecked();
     f.waluta = waluta_cmb->currentText().toStdString();
     f.drukuj_date = drukujdate_chbox->isChecked();
@@ -413,21 +413,21 @@ void Tformularz_frm::zamien_konta_btnClick() {
 }
 
 void Tformularz_frm::lista_kth_btnClick() {
-    if (auto kth = wybierz_kontrahenta(services_, ds_, this, s(odbiorca_nazwa_edt))) {
+    if (auto kth = wybierz_kontrahenta(services_, this, s(odbiorca_nazwa_edt))) {
         kth_ = *kth;
         dsp_kth();
     }
 }
 
 void Tformularz_frm::lista_firm_wlasnych_btnClick() {
-    if (auto firma = wybierz_firme(services_, ds_, this, s(wyst_nazwa_edt))) {
+    if (auto firma = wybierz_firme(services_, this, s(wyst_nazwa_edt))) {
         my_ = *firma;
         dsp_wystawiajacy();
     }
 }
 
 void Tformularz_frm::slownik_tytulow_btnClick() {
-    if (auto t = wybierz_tytul(services_, ds_, this)) {
+    if (auto t = wybierz_tytul(services_, this)) {
         tytulem_edt->setText(q(t->slow_tytulem));
         tytulemcd_edt->setText(q(t->slow_tytulemcd));
     }
@@ -455,7 +455,7 @@ void Tformularz_frm::kalkulator_btnClick() {
 }
 
 void Tformularz_frm::znaczniki_btnClick() {
-    TfrmOpisZnacznikow screen(ds_, this);
+    TfrmOpisZnacznikow screen(services_, this);
     screen.set_kategoria(kZnacznikiPrzelewow);
     services_.screens.show_modal(screen);
 }

@@ -35,7 +35,7 @@ namespace zlx::app {
 class Tformularz_frm : public QDialog {
     Q_OBJECT
   public:
-    Tformularz_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit Tformularz_frm(const Services& services, QWidget* owner = nullptr);
 
     // Hands in the record; a stored one (nr_id not 0) also reads its payee and payer blocks.
     void set_przelew_data(const TPrzelew& p);
@@ -91,7 +91,7 @@ class Tformularz_frm : public QDialog {
 
   protected:
     // The wizard shares every control; `kreator` leaves out what it has not.
-    Tformularz_frm(const Services& services, TGlAdoDs_mod& ds, bool kreator, QWidget* owner);
+    Tformularz_frm(const Services& services, bool kreator, QWidget* owner);
 
     void showEvent(QShowEvent* event) override;
     void done(int result) override;

@@ -54,7 +54,7 @@ bool TfrmDialogDataKlonuj::nowa_data() const {
 }
 
 TDateTime TfrmDialogDataKlonuj::data() const {
-    return z_qdate(nowadata_dtp->date());
+    return data_z_qdate(nowadata_dtp->date());
 }
 
 }  // namespace zlx::app

@@ -13,8 +13,8 @@
 
 namespace zlx::app {
 
-TfrmOpisZnacznikow::TfrmOpisZnacznikow(TGlAdoDs_mod& ds, QWidget* owner)
-    : QDialog(owner), siatka(new QTableWidget(0, 2)), ds_(ds) {
+TfrmOpisZnacznikow::TfrmOpisZnacznikow(const Services& services, QWidget* owner)
+    : QDialog(owner), siatka(new QTableWidget(0, 2)), ds_(services.ds) {
     setWindowTitle(QStringLiteral("Znaczniki"));
     siatka->setObjectName(QStringLiteral("siatka"));
     siatka->setHorizontalHeaderLabels({QStringLiteral("Znacznik"), QStringLiteral("Opis Znacznika")});

@@ -8,6 +8,8 @@
 
 #include <set>
 
+#include "app/core/services.h"
+
 class QTableWidget;
 
 namespace zlx {
@@ -19,7 +21,7 @@ namespace zlx::app {
 class TfrmOpisZnacznikow : public QDialog {
     Q_OBJECT
   public:
-    explicit TfrmOpisZnacznikow(TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit TfrmOpisZnacznikow(const Services& services, QWidget* owner = nullptr);
 
     void set_kategoria(int kategoria) { kategoria_ = kategoria; }
     void FormShow();

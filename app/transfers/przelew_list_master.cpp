@@ -54,10 +54,10 @@ QPushButton* przycisk(const char* tekst, const char* podpowiedz = "") {
 
 }  // namespace
 
-TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner)
+TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      ds_(ds),
+      ds_(services.ds),
       model_(new PrzelewListModel(this)),
       grid_(new QTableView),
       od_dtp_(nowy_wybor_daty(this)),
@@ -375,8 +375,8 @@ void TPrzelewListMaster_frm::otworz(const std::string& sql) {
 }
 
 void TPrzelewListMaster_frm::init_sql_przelew_wszystkie() {
-    const FiltrListy filtr{cykliczne_rbtn_->isChecked(), z_qdate(od_dtp_->date()), z_qdate(do_dtp_->date()),
-                           wszystkiezuspodatki_cmb_->currentIndex()};
+    const FiltrListy filtr{cykliczne_rbtn_->isChecked(), data_z_qdate(od_dtp_->date()),
+                           data_z_qdate(do_dtp_->date()), wszystkiezuspodatki_cmb_->currentIndex()};
     where_ = where_listy(filtr);
     otworz(sql_listy(where_, sortowanie_.order()));
 }
@@ -469,7 +469,7 @@ std::vector<std::int32_t> TPrzelewListMaster_frm::cele() const {
 void TPrzelewListMaster_frm::dodaj(int rodzaj) {
     // The ZUS and tax entry screens open here once they are built.
     if (rodzaj != kPrzelewBankowy) return;
-    Tformularz_frm screen(services_, ds_, this);
+    Tformularz_frm screen(services_, this);
     screen.set_przelew_data(nowy_przelew());
     if (services_.screens.show_modal(screen) != QDialog::Accepted) return;
     const std::int32_t klucz = screen.get_przelew_data().nr_id;
@@ -484,7 +484,7 @@ void TPrzelewListMaster_frm::bankowy_btnClick() {
 void TPrzelewListMaster_frm::edytuj(std::int32_t klucz, int rodzaj) {
     // The ZUS and tax entry screens open here once they are built.
     if (rodzaj != kPrzelewBankowy) return;
-    Tformularz_frm screen(services_, ds_, this);
+    Tformularz_frm screen(services_, this);
     screen.set_przelew_data(load_przelew(ds_, klucz));
     if (services_.screens.show_modal(screen) != QDialog::Accepted) return;
     init_sql_przelew_wszystkie();

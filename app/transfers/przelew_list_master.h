@@ -38,7 +38,7 @@ inline constexpr int kKategoriaZnacznikowPrzelewow = 1;
 class TPrzelewListMaster_frm : public QDialog {
     Q_OBJECT
   public:
-    TPrzelewListMaster_frm(const Services& services, TGlAdoDs_mod& ds, QWidget* owner = nullptr);
+    explicit TPrzelewListMaster_frm(const Services& services, QWidget* owner = nullptr);
 
     // 0 list only; 1, 2, 3 list and add a bank, ZUS or tax transfer once the list is shown.
     void set_tryb_startu(int tryb) { tryb_startu_ = tryb; }

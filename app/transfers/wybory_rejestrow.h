@@ -13,16 +13,11 @@
 
 class QWidget;
 
-namespace zlx {
-class TGlAdoDs_mod;
-}
-
 namespace zlx::app {
 
-std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, TGlAdoDs_mod& ds, QWidget* owner,
+std::optional<TPrzKth> wybierz_kontrahenta(const Services& services, QWidget* owner,
                                            const std::string& nazwa);
-std::optional<TPrzKth> wybierz_firme(const Services& services, TGlAdoDs_mod& ds, QWidget* owner,
-                                     const std::string& nazwa);
-std::optional<TSlowTyt> wybierz_tytul(const Services& services, TGlAdoDs_mod& ds, QWidget* owner);
+std::optional<TPrzKth> wybierz_firme(const Services& services, QWidget* owner, const std::string& nazwa);
+std::optional<TSlowTyt> wybierz_tytul(const Services& services, QWidget* owner);
 
 }  // namespace zlx::app

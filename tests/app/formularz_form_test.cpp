@@ -35,7 +35,7 @@ class Formularz : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 
     TPrzKth nasza_firma() {
         TPrzKth f;
@@ -72,7 +72,7 @@ class Formularz : public ::testing::Test {
 TEST_F(Formularz, NewTransferStartsWithTheDefaultCompanyAndCurrency) {
     nasza_firma();
     zapisz_ini(kPrzelIni, "lokalne", "drukuj_date_bankowy", "1");
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     EXPECT_EQ(f.windowTitle(), "Przelew / Wpłata bankowa");
@@ -95,7 +95,7 @@ TEST_F(Formularz, NewTransferStartsWithTheDefaultCompanyAndCurrency) {
 
 TEST_F(Formularz, SaveStoresWhatWasTypedAndCloses) {
     const TPrzKth firma = nasza_firma();
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     f.odbiorca_nazwa_edt->setFocus();
@@ -127,7 +127,7 @@ TEST_F(Formularz, SaveStoresWhatWasTypedAndCloses) {
 }
 
 TEST_F(Formularz, AFailedSaveKeepsTheScreenOpenWithWhatWasTyped) {
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     f.odbiorca_nazwa_edt->setText(QStringLiteral("Nie zginie"));
@@ -148,7 +148,7 @@ TEST_F(Formularz, EditingATemplateAndCyclicButtons) {
     szablon.cykliczne = 1;
     ASSERT_TRUE(save_przelew(db.ds, szablon));
     {
-        Tformularz_frm f(services, db.ds);
+        Tformularz_frm f(services);
         f.set_przelew_data(load_przelew(db.ds, szablon.nr_id));
         ASSERT_TRUE(test::show_offscreen(f));
         f.kwota_edt->setText(QStringLiteral("99"));
@@ -158,7 +158,7 @@ TEST_F(Formularz, EditingATemplateAndCyclicButtons) {
         EXPECT_EQ(load_przelew(db.ds, szablon.nr_id).kwota_money, Currency());
     }
     {
-        Tformularz_frm f(services, db.ds);
+        Tformularz_frm f(services);
         f.set_przelew_data(load_przelew(db.ds, szablon.nr_id));
         ASSERT_TRUE(test::show_offscreen(f));
         f.tytulem_edt->setText(QStringLiteral("zmieniony szablon"));
@@ -175,7 +175,7 @@ TEST_F(Formularz, SaveAsNewAndEscape) {
     p.dost_nazwa = "Stary";
     ASSERT_TRUE(save_przelew(db.ds, p));
     {
-        Tformularz_frm f(services, db.ds);
+        Tformularz_frm f(services);
         f.set_przelew_data(load_przelew(db.ds, p.nr_id));
         ASSERT_TRUE(test::show_offscreen(f));
         f.odbiorca_nazwa_edt->setText(QStringLiteral("Nowy"));
@@ -183,7 +183,7 @@ TEST_F(Formularz, SaveAsNewAndEscape) {
         EXPECT_EQ(f.result(), QDialog::Rejected);
     }
     EXPECT_EQ(load_przelew(db.ds, p.nr_id).dost_nazwa, "Stary");
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(load_przelew(db.ds, p.nr_id));
     ASSERT_TRUE(test::show_offscreen(f));
     f.odbiorca_nazwa_edt->setText(QStringLiteral("Nowy"));
@@ -201,7 +201,7 @@ TEST_F(Formularz, StoredTransferFindsItsPartiesByKeyOrByName) {
     p.dost_nazwa = "Kowal O'Hara";  // typed by hand: found by name
     p.my_nazwa = "Nasza Firma";
     ASSERT_TRUE(save_przelew(db.ds, p));
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(load_przelew(db.ds, p.nr_id));
     EXPECT_EQ(f.blok_odbiorcy().ID1, k.ID1);
     EXPECT_EQ(f.blok_wystawiajacego().nazwa, "Nasza Firma");
@@ -216,7 +216,7 @@ TEST_F(Formularz, StoredTransferFindsItsPartiesByKeyOrByName) {
 
 TEST_F(Formularz, SwapTwiceRestoresTheControls) {
     nasza_firma();
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     f.odbiorca_nazwa_edt->setText(QStringLiteral("Odbiorca"));
@@ -232,7 +232,7 @@ TEST_F(Formularz, SwapTwiceRestoresTheControls) {
 }
 
 TEST_F(Formularz, PlusAddsTheTitleToTheDictionary) {
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     f.tytulem_edt->setText(QStringLiteral("   "));
@@ -248,7 +248,7 @@ TEST_F(Formularz, PlusAddsTheTitleToTheDictionary) {
 }
 
 TEST_F(Formularz, ClosingRemembersPrintDate) {
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     EXPECT_FALSE(f.drukujdate_chbox->isChecked());
@@ -259,7 +259,7 @@ TEST_F(Formularz, ClosingRemembersPrintDate) {
 }
 
 TEST_F(Formularz, DecoderFillsThePayeeAndTitle) {
-    Tformularz_frm f(services, db.ds);
+    Tformularz_frm f(services);
     f.set_przelew_data(nowy_przelew());
     ASSERT_TRUE(test::show_offscreen(f));
     screens.on_show = [](QDialog& d) {
@@ -283,7 +283,7 @@ TEST_F(Formularz, DecoderFillsThePayeeAndTitle) {
 }
 
 TEST_F(Formularz, MarkerDescriptionsAreWrittenWhenLeftOrClosed) {
-    TfrmOpisZnacznikow screen(db.ds);
+    TfrmOpisZnacznikow screen(services);
     screen.set_kategoria(kZnacznikiPrzelewow);
     ASSERT_TRUE(test::show_offscreen(screen));
     ASSERT_GE(screen.siatka->rowCount(), 3);
@@ -312,7 +312,7 @@ TEST_F(Formularz, WizardGeneratesOneTransferPerChosenCounterparty) {
     std::vector<std::int32_t> klucze;
     for (const char* n : {"Pierwszy", "Drugi", "Trzeci"})
         klucze.push_back(kontrahent(n).ID1);
-    Tcreatorformularz_frm w(services, db.ds);
+    Tcreatorformularz_frm w(services);
     w.set_przelew_data(nowy_przelew());
     w.set_lista_kth(klucze);
     ASSERT_TRUE(test::show_offscreen(w));

@@ -12,15 +12,17 @@
 #include "app/core/services.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
+#include "tests/db/db_fixture.h"
 
 namespace zlx::app {
 namespace {
 
 class Karta : public ::testing::Test {
   protected:
+    test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 
     static QLineEdit& edit(QWidget& w, const char* nazwa) {
         return *w.findChild<QLineEdit*>(QString::fromLatin1(nazwa));

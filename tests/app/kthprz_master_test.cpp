@@ -35,7 +35,7 @@ class Rejestr : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
     std::int32_t dostawcy = 0;
 
     void SetUp() override {
@@ -110,7 +110,7 @@ TEST_F(Rejestr, OpensOnTheRootWithEveryGroupAndTheNameToFind) {
     kth("A", "Alfa", dostawcy);
     kth("B", "Beta");
     kth("C", "Gamma", 999);  // a group that no longer exists
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     screen.set_nazwa_szukana("  beta  ");
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Kartoteki kontrahentow"));
@@ -133,7 +133,7 @@ TEST_F(Rejestr, OpensOnTheRootWithEveryGroupAndTheNameToFind) {
 
 TEST_F(Rejestr, AddInAGroupRefusesABlankShortNameAndLandsOnTheNewRow) {
     kth("Z", "Zeta", dostawcy);
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     kliknij(screen, QStringLiteral("Dostawcy"));
 
@@ -168,7 +168,7 @@ TEST_F(Rejestr, EditShowsTheRowAndPutsTheCursorBackOnIt) {
     kth("A", "Alfa");
     const std::int32_t b = kth("B", "Beta");
     kth("C", "Celina");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     screen.set_nazwa_szukana("Beta");
     ASSERT_TRUE(test::show_offscreen(screen));
     screens.on_show = [&](QDialog& d) {
@@ -186,7 +186,7 @@ TEST_F(Rejestr, EditShowsTheRowAndPutsTheCursorBackOnIt) {
 TEST_F(Rejestr, DeleteAsksAndNoKeepsTheRow) {
     kth("A", "Alfa");
     kth("B", "Beta");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     dialogs.answers = {false, true};
     test::button(screen, QStringLiteral("Usuń [DEL]"))->click();
@@ -206,7 +206,7 @@ TEST_F(Rejestr, SearchFormsAndMarkers) {
     kth("4", "O'Neil");
     kth("5", "100% pewny");
     kth("6", "100 procent");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     kliknij(screen, QStringLiteral("Dostawcy"));
     auto* wg = screen.findChild<QComboBox*>(QStringLiteral("szukaj_cmb"));
@@ -240,7 +240,7 @@ TEST_F(Rejestr, QuickFilterAndTitleClickSorting) {
     kth("BB", "Beta");
     kth("AA", "Zeta");
     kth("CC", "Alfa");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     screen.findChild<QComboBox*>(QStringLiteral("filtr_cmb"))->setCurrentIndex(1);  // Wg.Nazwy
     wpisz(screen, "filtr_edt", QStringLiteral(" ze"));
@@ -264,7 +264,7 @@ TEST_F(Rejestr, MarkersGoToTickedRowsOnly) {
     const std::int32_t a = kth("A", "Alfa");
     const std::int32_t b = kth("B", "Beta");
     const std::int32_t c = kth("C", "Celina");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     QMenu& menu = *screen.findChild<QMenu*>(QStringLiteral("znaczniki_pm"));
     ASSERT_EQ(menu.actions().size(), static_cast<qsizetype>(get_opis_znacznikow(db.ds, 0).size()))
@@ -300,7 +300,7 @@ TEST_F(Rejestr, DroppingMovesTickedRowsOrTheCurrentOne) {
     const std::int32_t b = kth("B", "Beta");
     const std::int32_t c = kth("C", "Celina");
     const std::int32_t d = kth("D", "Delta");
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
 
     upusc(screen, QStringLiteral("Dostawcy"), QStringLiteral("text/plain"));
@@ -327,7 +327,7 @@ TEST_F(Rejestr, DroppingMovesTickedRowsOrTheCurrentOne) {
 
 TEST_F(Rejestr, GroupsAddRenameAndDeleteSparingTheRoot) {
     const std::int32_t a = kth("A", "Alfa", dostawcy);
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     const QString korzen = drzewo(screen).topLevelItem(0)->text(0);
 
@@ -391,7 +391,7 @@ TEST_F(Rejestr, GroupsAddRenameAndDeleteSparingTheRoot) {
 }
 
 TEST_F(Rejestr, GroupCommandsNeedANode) {
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     drzewo(screen).setCurrentItem(nullptr);
     screen.dodaj_grupe();
@@ -405,7 +405,7 @@ TEST_F(Rejestr, PickerHandsBackTheCurrentRowOrAClearedRecord) {
     kth("A", "Alfa");
     const std::int32_t b = kth("B", "Beta");
     {
-        Tkthprz_master_frm screen(services, db.ds);
+        Tkthprz_master_frm screen(services);
         screen.set_nazwa_szukana("BETA");
         ASSERT_TRUE(test::show_offscreen(screen));
         test::press(Qt::Key_Return, Qt::ControlModifier);
@@ -413,7 +413,7 @@ TEST_F(Rejestr, PickerHandsBackTheCurrentRowOrAClearedRecord) {
         EXPECT_EQ(screen.ret_wyb_kth().ID1, b);
         EXPECT_EQ(screen.ret_wyb_kth().ulica, "ul. B");
     }
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     kliknij(screen, QStringLiteral("Dostawcy"));
     ASSERT_TRUE(nazwy(screen).isEmpty());
@@ -423,7 +423,7 @@ TEST_F(Rejestr, PickerHandsBackTheCurrentRowOrAClearedRecord) {
 }
 
 TEST_F(Rejestr, ARefusedSaveBringsTheCardBackWithWhatWasTyped) {
-    Tkthprz_master_frm screen(services, db.ds);
+    Tkthprz_master_frm screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     db.cn.execute_native("DROP TABLE kontrach");
     int pokazy = 0;

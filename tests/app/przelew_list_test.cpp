@@ -32,7 +32,7 @@ class PrzelewList : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
     const TDateTime dzis = TDateTime::today();
 
     std::int32_t dodaj(const std::string& nazwa, std::int64_t grosze, int dni_temu = 0, int rodzaj = 0,
@@ -70,7 +70,7 @@ TEST_F(PrzelewList, OpensOnTheLastWeekWithItsColumnsAndTotals) {
     dodaj("Starszy", 100, 8);
     dodaj("Tydzień temu", 1050, 7);
     dodaj("Dzisiejszy", 123456, 0, 1, 1);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     EXPECT_EQ(lista.windowTitle(), "Lista przelewów");
     EXPECT_EQ(kontrolka<QComboBox>(lista, "schemat_okres_cmb")->currentText(), "Ostatni tydzień");
     EXPECT_EQ(kontrolka<QDateEdit>(lista, "od_dtp")->date(), QDate::currentDate().addDays(-7));
@@ -112,7 +112,7 @@ TEST_F(PrzelewList, TicksColourRowsAndFeedTheTotals) {
     dodaj("A", 1000);
     dodaj("B", 250);
     dodaj("C", 5);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     auto& m = lista.model();
     ASSERT_TRUE(m.setData(m.index(0, PrzelewListModel::kZaznaczenie), Qt::Checked, Qt::CheckStateRole));
     m.setData(m.index(2, PrzelewListModel::kZaznaczenie), Qt::Checked, Qt::CheckStateRole);
@@ -130,7 +130,7 @@ TEST_F(PrzelewList, QuickFilterHidesRowsButNotFromTheTotal) {
     dodaj("Kowalski", 100);
     dodaj("Nowak", 200);
     dodaj("kowalczyk", 300);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     kontrolka<QLineEdit>(lista, "Edit3")->setText(QStringLiteral(" kowal "));
     EXPECT_EQ(nazwy(lista), (QStringList{"Kowalski", "kowalczyk"}));
     EXPECT_EQ(etykieta(lista, "wszystkie_lbl"), "6,00");
@@ -144,7 +144,7 @@ TEST_F(PrzelewList, TitleClicksSortOrRefuse) {
     dodaj("drogi", 900);
     dodaj("tani", 100);
     dodaj("średni", 500);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     QHeaderView* h = lista.siatka().horizontalHeader();
     ASSERT_TRUE(test::show_offscreen(lista));
 
@@ -172,7 +172,7 @@ TEST_F(PrzelewList, SearchAndMarkerQueries) {
     dodaj("O'Brien", 100);
     const std::int32_t z = dodaj("Znaczony", 100);
     set_znacznik(db.ds, z, 3);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     auto* szukaj = kontrolka<QPushButton>(lista, "szukaj_btn");
     szukaj->click();
     EXPECT_EQ(dialogs.texts().last(), "Wpisz jakieś słowo wyszukiwania");
@@ -194,7 +194,7 @@ TEST_F(PrzelewList, SearchAndMarkerQueries) {
 TEST_F(PrzelewList, MarkersForTickedRowsAndForTheCurrentRow) {
     ASSERT_TRUE(zapisz_opis_znacznika(db.ds, 1, 2, "Do zapłaty"));
     const std::int32_t a = dodaj("A", 100), b = dodaj("B", 100), c = dodaj("C", 100);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     QMenu* menu = nullptr;
     for (QPushButton* pb : lista.findChildren<QPushButton*>())
         if (pb->text() == "Ustaw Znacznik") menu = pb->menu();
@@ -226,7 +226,7 @@ TEST_F(PrzelewList, MarkersForTickedRowsAndForTheCurrentRow) {
 
 TEST_F(PrzelewList, DeleteAsksAndTakesTheTickedRowsOrTheCurrentOne) {
     const std::int32_t a = dodaj("A", 100), b = dodaj("B", 100), c = dodaj("C", 100);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     ASSERT_TRUE(lista.lokalizuj(b));
     dialogs.answers = {false};
     test::button(lista, "Usuń [CTRL+DEL]")->click();
@@ -251,7 +251,7 @@ TEST_F(PrzelewList, DeleteAsksAndTakesTheTickedRowsOrTheCurrentOne) {
 
 TEST_F(PrzelewList, CloneAsksForTheDate) {
     const std::int32_t a = dodaj("A", 100, 3), b = dodaj("B", 200, 2);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     lista.model().zaznacz(lista.model().wiersz(a), true);
     lista.model().zaznacz(lista.model().wiersz(b), true);
 
@@ -288,7 +288,7 @@ TEST_F(PrzelewList, CloneAsksForTheDate) {
 TEST_F(PrzelewList, AddAndEditOpenTheEntryScreenOfTheKind) {
     const std::int32_t zus = dodaj("ZUS", 100, 0, 1);
     const std::int32_t bank = dodaj("Bank", 100);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     screens.on_show = [](QDialog& d) {
         auto& f = dynamic_cast<Tformularz_frm&>(d);
         f.odbiorca_nazwa_edt->setText(QStringLiteral("Nowy odbiorca"));
@@ -322,7 +322,7 @@ TEST_F(PrzelewList, AddAndEditOpenTheEntryScreenOfTheKind) {
 }
 
 TEST_F(PrzelewList, StartModeOneOpensTheBankScreenOnceShown) {
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     lista.set_tryb_startu(1);
     ASSERT_TRUE(test::show_offscreen(lista));
     for (int i = 0; i < 100 && screens.opened.empty(); ++i)
@@ -337,7 +337,7 @@ TEST_F(PrzelewList, StartModeOneOpensTheBankScreenOnceShown) {
 }
 
 TEST_F(PrzelewList, EscCloses) {
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     ASSERT_TRUE(test::show_offscreen(lista));
     test::press(Qt::Key_Escape);
     EXPECT_FALSE(lista.isVisible());

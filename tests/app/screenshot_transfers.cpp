@@ -51,11 +51,10 @@ int main(int argc, char** argv) {
     zlx::wypelnij_demo(ds, zlx::TDateTime::today());
     zlx::app::QtDialogs dialogs;
     zlx::app::ScreenFactory screens;
-    // The screens here take the database as their own argument; the services hand it on to no one.
-    zlx::app::Services services{dialogs, screens};
+    zlx::app::Services services{dialogs, screens, cn, ds};
 
     QDir out(QString::fromLocal8Bit(argv[1]));
-    zlx::app::TPrzelewListMaster_frm lista(services, ds);
+    zlx::app::TPrzelewListMaster_frm lista(services);
     lista.setWindowState(Qt::WindowNoState);
     lista.resize(1366, 728);
     lista.show();
@@ -66,7 +65,7 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     bool saved = lista.grab().save(out.filePath(QStringLiteral("przelew_list_master.png")));
 
-    zlx::app::Tformularz_frm formularz(services, ds, &lista);
+    zlx::app::Tformularz_frm formularz(services, &lista);
     formularz.set_przelew_data(zlx::load_przelew(ds, lista.model().klucz(0)));
     formularz.show();
     QApplication::processEvents();

@@ -31,7 +31,7 @@ class Slowniki : public ::testing::Test {
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    Services services{dialogs, screens, db.cn, db.ds};
 
     static QTableView& siatka(QWidget& w) { return *w.findChild<QTableView*>(QStringLiteral("siatka")); }
     static ListaModel& model(QWidget& w) { return *static_cast<ListaModel*>(siatka(w).model()); }
@@ -76,7 +76,7 @@ TEST_F(Slowniki, AktywnaLeavesExactlyOneDefaultCompany) {
     const std::int32_t a = firma("Alfa");
     const std::int32_t b = firma("Beta");
     set_domyslna_firma(db.ds, a);
-    TfrmFirmaMaster screen(services, db.ds);
+    TfrmFirmaMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Firma"));
     EXPECT_FALSE(model(screen).data(model(screen).index(0, 1), Qt::DecorationRole).value<QIcon>().isNull())
@@ -96,7 +96,7 @@ TEST_F(Slowniki, AktywnaLeavesExactlyOneDefaultCompany) {
 
 TEST_F(Slowniki, CompanyAddEditPickAndDelete) {
     firma("Beta", "222");
-    TfrmFirmaMaster screen(services, db.ds);
+    TfrmFirmaMaster screen(services);
     screen.set_nazwa_szukana("beta");
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.findChild<QLabel*>(QStringLiteral("konto2_lbl"))->text(), QStringLiteral("Beta 2"));
@@ -152,7 +152,7 @@ TEST_F(Slowniki, CompanyAddEditPickAndDelete) {
 }
 
 TEST_F(Slowniki, CompanyCardWithEveryFieldEmptyIsStored) {
-    TfrmFirmaMaster screen(services, db.ds);
+    TfrmFirmaMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     screens.on_show = [&](QDialog& d) {
         test::button(d, QStringLiteral("Zapisz [F10]"))->click();
@@ -165,7 +165,7 @@ TEST_F(Slowniki, CompanyCardWithEveryFieldEmptyIsStored) {
 }
 
 TEST_F(Slowniki, CurrencyDomyslnaFlagsOnlyTheChosenOne) {
-    TfrmWalutaMaster screen(services, db.ds);
+    TfrmWalutaMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Waluty"));
 
@@ -214,7 +214,7 @@ TEST_F(Slowniki, CurrencyDomyslnaFlagsOnlyTheChosenOne) {
 }
 
 TEST_F(Slowniki, TaxFormSymbolRefusesABlankSymbol) {
-    TfrmSymbolFormUsMaster screen(services, db.ds);
+    TfrmSymbolFormUsMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Symbol formularza Podatki"));
     screens.on_show = [&](QDialog& d) {
@@ -234,7 +234,7 @@ TEST_F(Slowniki, TaxFormSymbolRefusesABlankSymbol) {
 TEST_F(Slowniki, TitleIsAddedFilteredEditedAndPicked) {
     TSlowTyt t{0, "Czynsz", "za lokal", "", ""};
     ASSERT_TRUE(save_slowtyt(db.ds, t));
-    TfrmSlownikTytulemMaster screen(services, db.ds);
+    TfrmSlownikTytulemMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Słownik tytułów wpłaty"));
     EXPECT_FALSE(screen.findChild<QComboBox*>(QStringLiteral("filtr_cmb"))->isVisible());
@@ -276,12 +276,12 @@ TEST_F(Slowniki, TitleIsAddedFilteredEditedAndPicked) {
 }
 
 TEST_F(Slowniki, PickingFromAnEmptyTitleListGivesAClearedTitle) {
-    TfrmSlownikTytulemMaster screen(services, db.ds);
+    TfrmSlownikTytulemMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     test::button(screen, QStringLiteral("Użyj [CTRL+ENTER]"))->click();
     EXPECT_EQ(screen.result(), QDialog::Accepted);
     EXPECT_EQ(screen.get_sel_slowtyt(), TSlowTyt{});
-    TfrmSlownikTytulemMaster again(services, db.ds);
+    TfrmSlownikTytulemMaster again(services);
     ASSERT_TRUE(test::show_offscreen(again));
     test::press(Qt::Key_Escape);
     EXPECT_EQ(again.result(), QDialog::Rejected);
