@@ -82,8 +82,8 @@ void TPrzelewListMaster_frm::drukujZestawienie(ZakresWierszy zakres) {
     }
     if (!w.zbior) return;
     TParZbiorowka par;
-    par.data_od = z_qdate(od_dtp_->date()).to_text();
-    par.data_do = z_qdate(do_dtp_->date()).to_text();
+    par.data_od = data_z_qdate(od_dtp_->date()).to_text();
+    par.data_do = data_z_qdate(do_dtp_->date()).to_text();
     const std::vector<WierszZestawienia> wiersze = generuj_rs_zestaw_przel(*w.zbior, par);
     Tdrukuj_frm druk(services_, nullptr, this);
     druk.set_zest_przel(wiersze, par);

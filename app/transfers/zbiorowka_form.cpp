@@ -150,7 +150,7 @@ void Tzbiorowka_frm::dsp_wystawiajacy() {
 }
 
 void Tzbiorowka_frm::lista_btnClick() {
-    if (auto firma = wybierz_firme(services_, services_.ds, this, my_.nazwa)) {
+    if (auto firma = wybierz_firme(services_, this, my_.nazwa)) {
         my_ = *firma;
         dsp_wystawiajacy();
     }
@@ -158,7 +158,7 @@ void Tzbiorowka_frm::lista_btnClick() {
 
 std::vector<WierszZbiorowki> Tzbiorowka_frm::przygotuj(TParZbiorowka& par) const {
     const std::string rachunek = rachunek_edt->text().toStdString();
-    const TDateTime dzien = z_qdate(data_zbiorowki_dtp->date());
+    const TDateTime dzien = data_z_qdate(data_zbiorowki_dtp->date());
     if (const ResultSet* zbior = model_->zbior()) return przygotuj_zbiorowke(*zbior, dzien, rachunek, par);
     // No set handed in: an empty order, as for an empty set.
     return przygotuj_zbiorowke(ResultSet({{"kwota_money", ColumnKind::money}}), dzien, rachunek, par);

@@ -346,7 +346,7 @@ TEST(Zestawienie, RowsCarryTheFieldsOfTheTransfers) {
 TEST(WyborWierszy, TickedAllAndApprovedRowsInListOrder) {
     ResultSet lista(
         {{"nr_id", ColumnKind::integer}, {"bufor", ColumnKind::integer}, {"kwota_money", ColumnKind::money}});
-    const std::int64_t wiersze[][3] = {{7, 0, 1000}, {3, 1, 2000}, {9, 0, 3000}};
+    const std::int64_t wiersze[][3] = {{7, 0, 100000}, {3, 1, 200000}, {9, 0, 300000}};
     for (const auto& w : wiersze)
         for (std::int64_t v : w)
             lista.add_integer(v);

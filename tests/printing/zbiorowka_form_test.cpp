@@ -11,6 +11,7 @@
 #include <QTableView>
 
 #include "app/printing/drukuj_form.h"
+#include "app/registers/frmFirmaMaster_form.h"
 #include "app/transfers/przelew_list_master.h"
 #include "app/transfers/przelew_list_model.h"
 #include "db/gl_ado_ds.h"
@@ -109,12 +110,23 @@ TEST_F(Zbiorowka, ThreeOrdersPrintRowsOneToThreeWithTheirTotalAndTheEditedAccoun
     test::press(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_EQ(screens.opened.size(), 2u);
 
-    // "Lista [F3]" without a company chosen keeps the payer and the edited account.
-    screens.on_show = nullptr;
+    // "Lista [F3]": a company chosen there becomes the payer, with its own account.
+    TPrzKth druga;
+    druga.nazwa = "Druga Firma";
+    druga.Rachunek1 = "83101010230000261395100000";
+    ASSERT_TRUE(save_firma_my(db.ds, druga));
+    screens.on_show = [](QDialog& d) {
+        test::press(Qt::Key_Down);
+        dynamic_cast<TfrmFirmaMaster&>(d).uzyj_btnClick();
+        return d.result();
+    };
     ASSERT_TRUE(test::show_offscreen(f));
     test::press(Qt::Key_F3);
-    EXPECT_EQ(pole(f, "nazwa_edt").text(), "Biuro Ćma");
-    EXPECT_EQ(pole(f, "rachunek_edt").text(), "11 2222 3333");
+    ASSERT_EQ(screens.opened.size(), 3u);
+    EXPECT_EQ(screens.opened[2].class_name, "zlx::app::TfrmFirmaMaster");
+    EXPECT_EQ(pole(f, "nazwa_edt").text(), "Druga Firma");
+    EXPECT_EQ(pole(f, "rachunek_edt").text(), "83101010230000261395100000");
+    EXPECT_EQ(f.wystawiajacy().ID1, druga.ID1);
 }
 
 TEST_F(Zbiorowka, EmptySetGivesCountAndTotalOfZero) {
@@ -144,7 +156,7 @@ TEST_F(Zbiorowka, ListButtonsHandOnTickedAllOrApprovedRows) {
     const std::int32_t pierwszy = dodaj(1000);
     dodaj(2050, 1);  // not approved
     const std::int32_t trzeci = dodaj(50);
-    TPrzelewListMaster_frm lista(services, db.ds);
+    TPrzelewListMaster_frm lista(services);
     ASSERT_EQ(lista.model().rowCount(), 3);
 
     wybierz(lista, "zbiorowka_btn", "Zaznaczone");
