@@ -27,6 +27,7 @@ int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
 int run_export(const Args& args);
 int run_print(const Args& args);
+int run_report(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

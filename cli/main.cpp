@@ -42,6 +42,12 @@ const Command kCommands[] = {
 #ifdef ZLX_CLI_PRINT
     {"print", "print --ids N[,M...] --layout K --out FILE.pdf",
      "prints stored orders of one kind with item K of their print list into a PDF file", run_print},
+    {"report",
+     "report --kind zbiorowka|zestawienie1|zestawienie2 --ids N[,M...] --out FILE.pdf [--account TEXT] "
+     "[--date yyyy-mm-dd] [--from yyyy-mm-dd --to yyyy-mm-dd]",
+     "prints the collective order (account and date; by default the default own company's account and today) "
+     "or a statement (period; by default the orders' dates) of stored orders into a PDF file",
+     run_report},
 #endif
 };
 

@@ -175,6 +175,7 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     akcje->setObjectName(QStringLiteral("akcje_pasek"));
     auto* a = new QHBoxLayout(akcje);
     a->setContentsMargins(0, 0, 0, 0);
+    a->addWidget(zbuduj_przyciski_raportow());
     ustaw_znacznik_btn_->setText(QStringLiteral("Ustaw Znacznik"));
     ustaw_znacznik_btn_->setMenu(znaczniki_menu_);
     a->addWidget(ustaw_znacznik_btn_);

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/core/services.h"
+#include "printing/wiersze_raportow.h"
 #include "transfers/lista_sql.h"
 
 class QComboBox;
@@ -54,6 +55,10 @@ class TPrzelewListMaster_frm : public QDialog {
     void DowolnyZnacznik(int nr_znacznika);
     void N11Click(int znacznik);
     void btnKlonujClick();
+    // The items of "Zbiorówka" and "Zestawienie": the chosen rows to the collective order screen, or
+    // as statement rows to the print dialog.
+    void drukujZbiorowke(ZakresWierszy zakres);
+    void drukujZestawienie(ZakresWierszy zakres);
 
     PrzelewListModel& model() { return *model_; }
     QTableView& siatka() { return *grid_; }
@@ -71,6 +76,7 @@ class TPrzelewListMaster_frm : public QDialog {
     void FormCreate();
     QWidget* zbuduj_filtry();
     QWidget* zbuduj_przyciski();
+    QWidget* zbuduj_przyciski_raportow();
     QWidget* zbuduj_podsumowania();
     void pokaz_btn_znaczniki();
     void zbuduj_menu_kontekstowe(QWidget* akcje);
