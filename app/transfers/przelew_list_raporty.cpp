@@ -1,4 +1,5 @@
-// The transfer list's "Zbiorówka" and "Zestawienie" buttons.
+// The transfer list's buttons that hand rows on: "Drukuj  Zbiorczo", "Elektroniczny Zlecenix",
+// "Zbiorówka" and "Zestawienie".
 
 #include <QDateEdit>
 #include <QHBoxLayout>
@@ -7,7 +8,9 @@
 
 #include "app/core/dialogs.h"
 #include "app/core/screen_factory.h"
+#include "app/export/frmListaProfiliExportu_form.h"
 #include "app/printing/drukuj_form.h"
+#include "app/printing/frm_drukuj_zbiorczo_form.h"
 #include "app/transfers/daty_qt.h"
 #include "app/transfers/przelew_list_master.h"
 #include "app/transfers/przelew_list_model.h"
@@ -34,6 +37,14 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski_raportow() {
     auto* pasek = new QWidget;
     auto* h = new QHBoxLayout(pasek);
     h->setContentsMargins(0, 0, 0, 0);
+    auto* zbiorczo = new QPushButton(QStringLiteral("Drukuj  Zbiorczo"));
+    zbiorczo->setObjectName(QStringLiteral("drukuj_zbiorczo_btn"));
+    connect(zbiorczo, &QPushButton::clicked, this, &TPrzelewListMaster_frm::DrukujZbiorczePrzelewy);
+    h->addWidget(zbiorczo);
+    auto* eksport = new QPushButton(QStringLiteral("Elektroniczny Zlecenix"));
+    eksport->setObjectName(QStringLiteral("eksport_btn"));
+    connect(eksport, &QPushButton::clicked, this, &TPrzelewListMaster_frm::exportuj_przelewy);
+    h->addWidget(eksport);
     const struct {
         const char* tekst;
         const char* nazwa;
@@ -58,35 +69,47 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski_raportow() {
     return pasek;
 }
 
-void TPrzelewListMaster_frm::drukujZbiorowke(ZakresWierszy zakres) {
+std::unique_ptr<ResultSet> TPrzelewListMaster_frm::wiersze_do_przekazania(ZakresWierszy zakres) {
     const ResultSet* lista = model_->zbior();
-    if (!lista) return;
-    const WybraneWiersze w = wybierz_wiersze(*lista, model_->zaznaczenie(), zakres);
-    if (w.brak_zaznaczenia) {
-        services_.dialogs.information(this, QString::fromUtf8(kZaznaczJakies));
-        return;
-    }
-    if (!w.zbior) return;
+    if (!lista) return nullptr;
+    WybraneWiersze w = wybierz_wiersze(*lista, model_->zaznaczenie(), zakres);
+    if (w.brak_zaznaczenia) services_.dialogs.information(this, QString::fromUtf8(kZaznaczJakies));
+    return std::move(w.zbior);
+}
+
+void TPrzelewListMaster_frm::DrukujZbiorczePrzelewy() {
+    std::unique_ptr<ResultSet> wiersze = wiersze_do_przekazania(ZakresWierszy::zaznaczone);
+    if (!wiersze) return;
+    TfrmDrukujZbiorczo zbiorczo(services_, nullptr, this);
+    zbiorczo.set_lista_przelewow(*wiersze);
+    services_.screens.show_modal(zbiorczo);
+}
+
+void TPrzelewListMaster_frm::exportuj_przelewy() {
+    std::unique_ptr<ResultSet> wiersze = wiersze_do_przekazania(ZakresWierszy::zaznaczone);
+    if (!wiersze) return;
+    TfrmListaProfiliExportu eksport(services_, this);
+    eksport.set_przelewy_eksportu(std::move(wiersze));
+    services_.screens.show_modal(eksport);
+}
+
+void TPrzelewListMaster_frm::drukujZbiorowke(ZakresWierszy zakres) {
+    std::unique_ptr<ResultSet> wiersze = wiersze_do_przekazania(zakres);
+    if (!wiersze) return;
     Tzbiorowka_frm zbiorowka(services_, this);
-    zbiorowka.set_ado_zbiorowka(*w.zbior);
+    zbiorowka.set_ado_zbiorowka(*wiersze);
     services_.screens.show_modal(zbiorowka);
 }
 
 void TPrzelewListMaster_frm::drukujZestawienie(ZakresWierszy zakres) {
-    const ResultSet* lista = model_->zbior();
-    if (!lista) return;
-    const WybraneWiersze w = wybierz_wiersze(*lista, model_->zaznaczenie(), zakres);
-    if (w.brak_zaznaczenia) {
-        services_.dialogs.information(this, QString::fromUtf8(kZaznaczJakies));
-        return;
-    }
-    if (!w.zbior) return;
+    std::unique_ptr<ResultSet> wiersze = wiersze_do_przekazania(zakres);
+    if (!wiersze) return;
     TParZbiorowka par;
     par.data_od = data_z_qdate(od_dtp_->date()).to_text();
     par.data_do = data_z_qdate(do_dtp_->date()).to_text();
-    const std::vector<WierszZestawienia> wiersze = generuj_rs_zestaw_przel(*w.zbior, par);
+    const std::vector<WierszZestawienia> wiersze_zestawienia = generuj_rs_zestaw_przel(*wiersze, par);
     Tdrukuj_frm druk(services_, nullptr, this);
-    druk.set_zest_przel(wiersze, par);
+    druk.set_zest_przel(wiersze_zestawienia, par);
     services_.screens.show_modal(druk);
 }
 
