@@ -5,12 +5,14 @@
 #include <cstdlib>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/printing/wydruk_qt.h"
 #include "cli/commands.h"
+#include "cli/stderr_messages.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
@@ -23,29 +25,6 @@
 namespace zlx::cli {
 
 namespace {
-
-struct StderrMessages : DbMessages {
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::cerr << "błąd SQL: " << detail << "\n" << statement << "\n";
-    }
-};
-
-std::vector<std::int32_t> czytaj_numery(const std::string& tekst) {
-    std::vector<std::int32_t> numery;
-    std::size_t od = 0;
-    while (od <= tekst.size()) {
-        std::size_t przecinek = tekst.find(',', od);
-        if (przecinek == std::string::npos) przecinek = tekst.size();
-        const std::string kawalek = trim(tekst.substr(od, przecinek - od));
-        const int n = to_int(kawalek, 0);
-        if (n <= 0 || to_int(kawalek, 1) != n)
-            throw std::invalid_argument("nieprawidłowy numer przelewu: " + kawalek);
-        numery.push_back(n);
-        od = przecinek + 1;
-    }
-    return numery;
-}
 
 // The stored orders in the order given, as a set with the columns of `kartoteka`; nullptr after
 // telling which order is missing.
@@ -93,7 +72,12 @@ int run_report(const Args& args) {
                "--out PLIK.pdf [--account TEKST] [--date rrrr-mm-dd] [--from rrrr-mm-dd --to rrrr-mm-dd]\n";
         return 2;
     }
-    const std::vector<std::int32_t> numery = czytaj_numery(ids);
+    const std::optional<std::vector<std::int32_t>> wybrane = read_ids(ids);
+    if (!wybrane) {
+        std::cerr << "nieprawidłowy numer przelewu w: " << ids << "\n";
+        return 1;
+    }
+    const std::vector<std::int32_t>& numery = *wybrane;
 
     std::optional<TDateTime> data = TDateTime::today();
     if (const std::string d = option_value(args, "--date"); !d.empty()) data = TDateTime::parse(d);

@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "core/folder.h"
+#include "core/text.h"
 #include "core/version.h"
 
 namespace zlx::cli {
@@ -21,6 +22,19 @@ bool has_flag(const Args& args, const std::string& name) {
     return false;
 }
 
+std::optional<std::vector<std::int32_t>> read_ids(const std::string& text) {
+    std::vector<std::int32_t> ids;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t comma = text.find(',', pos);
+        if (comma == std::string::npos) comma = text.size();
+        const int id = to_int(text.substr(pos, comma - pos), 0);
+        if (id <= 0) return std::nullopt;
+        ids.push_back(id);
+        pos = comma + 1;
+    }
+    return ids;
+}
 
 namespace {
 
