@@ -102,6 +102,7 @@ TEST_F(PrzelewList, OpensOnTheLastWeekWithItsColumnsAndTotals) {
     EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania");
     EXPECT_EQ(etykieta(lista, "wszystkie_lbl"), "1245,06");
     EXPECT_EQ(etykieta(lista, "zaznaczone_lbl"), "0,00");
+    EXPECT_LE(lista.minimumSizeHint().width(), 1366) << "every control fits a 1366-pixel screen";
 
     kontrolka<QComboBox>(lista, "schemat_okres_cmb")->setCurrentIndex(0);  // "Dzisiaj"
     EXPECT_EQ(nazwy(lista), (QStringList{"Dzisiejszy"}));
