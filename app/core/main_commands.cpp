@@ -1,9 +1,12 @@
 #include "app/core/main_commands.h"
 
 #include "app/core/about_frm.h"
+#include "app/core/dialogs.h"
 #include "app/core/main_frm.h"
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
+#include "db/gl_ado_cn.h"
+#include "db/upgrade.h"
 
 namespace zlx::app {
 
@@ -18,6 +21,27 @@ void baza_danych(Tmain_frm& main) {
     main.services().screens.show_modal(screen);
 }
 
+void naprawa_bazy_2008(Tmain_frm& main) {
+    const Services& s = main.services();
+    if (!s.dialogs.question(
+            &main, QStringLiteral("Czy użyć funkcji naprawczej ?"),
+            QStringLiteral("Funkcji należy użyć tylko wtedy kiedy po przeniesieniu  bazy z wersji "
+                           "2008 na 2010 nastepują problemy z zapisaniem przelewów")))
+        return;
+    // Without a connection every statement of the repair would fail: say so once instead of
+    // showing each failure and then "Naprawiono".
+    if (!s.cn.is_connected()) {
+        s.dialogs.information(&main, QString::fromUtf8(kBrakPolaczenia));
+        return;
+    }
+    try {
+        napraw_baze_2008(s.ds);
+    } catch (const std::exception&) {
+        return;  // a failed repair shows nothing more than its statements' own error boxes
+    }
+    s.dialogs.information(&main, QStringLiteral("Naprawiono"));
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
@@ -30,6 +54,7 @@ const PrzyciskPanelu kPrzyciski[] = {
 const PozycjaMenu kPozycje[] = {
     {"&Plik", "Zakończ", false, zakoncz},
     {"&Ustawienia", "Baza danych", true, baza_danych},
+    {"&Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
     {"P&omoc", "O programie", false, o_programie},
 };
 

@@ -1,6 +1,7 @@
 #include "app/core/main_frm.h"
 
 #include <QAbstractButton>
+#include <QCloseEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
@@ -13,6 +14,8 @@
 #include "app/core/dialogs.h"
 #include "app/core/main_commands.h"
 #include "app/core/screen.h"
+#include "db/gl_ado_cn.h"
+#include "db/upgrade.h"
 
 namespace zlx::app {
 
@@ -62,6 +65,11 @@ Tmain_frm::Tmain_frm(const Services& services, QWidget* parent)
 }
 
 void Tmain_frm::FormCreate() {
+    if (services_.cn.is_connected()) {
+        aktualizuj_baze(services_.ds);
+        // The upgrade may have rewritten the database path: connect_db reads it again.
+        services_.cn.connect_db();
+    }
     status_lbl_->setText(QString::fromUtf8(kNazwaProgramu) + tekst_wersji());
     setWindowTitle(QString::fromUtf8(kNazwaProgramu));
     koloruj();
@@ -133,6 +141,11 @@ void Tmain_frm::zbuduj_menu() {
             connect(action, &QAction::triggered, this, [this, akcja] { akcja(*this); });
         }
     }
+}
+
+void Tmain_frm::closeEvent(QCloseEvent* event) {
+    services_.cn.disconnect_db();
+    QMainWindow::closeEvent(event);
 }
 
 void Tmain_frm::KoniecESC1Click() {

@@ -22,6 +22,10 @@ class Tmain_frm : public QMainWindow {
     // The exit command of Esc: asks first.
     void KoniecESC1Click();
 
+  protected:
+    // Closing the main window ends the program: the connection goes first.
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void FormCreate();
     void koloruj();

@@ -22,6 +22,10 @@ void ustaw_formaty() {
 }
 
 Program::Program(Dialogs& dialogs, ScreenFactory& screens)
-    : services_{dialogs, screens}, main_frm_(services_) {}
+    : messages_(dialogs),
+      cn_(messages_),
+      ds_(cn_, messages_),
+      services_{dialogs, screens, cn_, ds_},
+      main_frm_(services_) {}
 
 }  // namespace zlx::app

@@ -5,8 +5,11 @@
 
 #include <QStringList>
 
+#include "app/core/db_messages_box.h"
 #include "app/core/main_frm.h"
 #include "app/core/services.h"
+#include "db/gl_ado_cn.h"
+#include "db/gl_ado_ds.h"
 
 namespace zlx::app {
 
@@ -17,14 +20,21 @@ QString folder_argument(const QStringList& arguments);
 // arithmetic that never traps (division by zero gives an infinity).
 void ustaw_formaty();
 
-// The modules of a running program, created in their order; the program folder is set before.
+// The modules of a running program, created in their order once the program folder is set: the
+// connection (a failure shows its message once and the program goes on unconnected), the data
+// module, the main window (which brings the schema up to date and reconnects). The first-run
+// database wizard is not part of start-up yet: firsttime is left as it is.
 class Program {
   public:
     Program(Dialogs& dialogs, ScreenFactory& screens);
 
     Tmain_frm& main_frm() { return main_frm_; }
+    const Services& services() const { return services_; }
 
   private:
+    DbMessagesBox messages_;
+    TGlAdoCn_mod cn_;
+    TGlAdoDs_mod ds_;
     Services services_;
     Tmain_frm main_frm_;
 };

@@ -8,8 +8,11 @@
 
 #include <filesystem>
 
+#include "app/core/db_messages_box.h"
 #include "app/core/services.h"
 #include "core/settings.h"
+#include "db/gl_ado_cn.h"
+#include "db/gl_ado_ds.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
 #include "tests/support/temp_folder.h"
@@ -34,7 +37,10 @@ class BazaDanych : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
+    DbMessagesBox messages{dialogs};
+    TGlAdoCn_mod cn{messages};
+    TGlAdoDs_mod ds{cn, messages};
+    Services services{dialogs, screens, cn, ds};
 
     QString box(TfrmBazaDanych& screen) {
         return screen.findChild<QLineEdit*>(QStringLiteral("sciezka_edt"))->text();

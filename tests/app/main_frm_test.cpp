@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QToolBox>
 
-#include "app/core/services.h"
+#include "app/core/startup.h"
 #include "core/version.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
@@ -25,8 +25,8 @@ class MainFrm : public ::testing::Test {
     test::TempProgramFolder folder;
     test::ScriptedDialogs dialogs;
     test::ScriptedScreens screens;
-    Services services{dialogs, screens};
-    Tmain_frm main{services};
+    Program program{dialogs, screens};
+    Tmain_frm& main = program.main_frm();
 
     QToolBox& pane() { return *main.findChild<QToolBox*>(QStringLiteral("nawigacja")); }
     QString label(const char* name) { return main.findChild<QLabel*>(QString::fromUtf8(name))->text(); }
@@ -80,6 +80,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         {"Plik", "Zakończ", "closed"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -101,6 +102,7 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         if (expected[i].item == "-") continue;
         screens.opened.clear();
         dialogs.shown.clear();
+        dialogs.answers = {false};
         ASSERT_TRUE(main.isVisible() || test::show_offscreen(main));
         actual[i].second->trigger();
         EXPECT_EQ(target_of(screens, dialogs, main), expected[i].target);
