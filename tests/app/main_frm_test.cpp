@@ -44,6 +44,8 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         QString page, caption, hint, target;
     };
     const std::vector<Row> expected = {
+        {"Ustawienia", "Przeniesienie danych", "Przeniesienie danych z Programu Zlecenix 1",
+         "zlx::app::TfrmPrzeniesienieDanych"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -78,9 +80,13 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     };
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Ustawienia", "Przeniesienie danych z Zlecenix 1", "zlx::app::TfrmPrzeniesienieDanych"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Ustawienia", "-", ""},
+        {"Ustawienia", "Kreator zmiany wersji", "zlx::app::TfrmKreatorBazy2010"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
+        {"Archiwizacja", "", "zlx::app::TfrmArchiwum"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -155,6 +161,7 @@ TEST_F(MainFrm, AboutBoxShowsNameAndVersionAndOkClosesIt) {
         EXPECT_FALSE(about.isVisible()) << "Enter presses OK";
         return about.result();
     };
+    screens.opened.clear();  // the first-run wizard
     for (QAction* top : main.menuBar()->actions())
         if (top->menu())
             for (QAction* item : top->menu()->actions())
