@@ -14,7 +14,6 @@ int main(int argc, char** argv) {
     zlx::app::ustaw_formaty();
     QApplication application(argc, argv);
     application.setApplicationName(QStringLiteral("Zlecenix 2010"));
-    application.setApplicationDisplayName(QStringLiteral("Zlecenix 2010"));
     // Polish texts in Qt's own dialogs (file chooser) when the translations are installed.
     QTranslator qt_polish;
     if (qt_polish.load(QLocale(QLocale::Polish), QStringLiteral("qtbase"), QStringLiteral("_"),

@@ -28,6 +28,9 @@ int run_help(const Args& args);
 
 const Command kCommands[] = {
     {"help", "help", "lists the commands", run_help},
+    {"sql", "sql \"STATEMENT\"", "runs one statement, or a query printed as tab-separated lines", run_sql},
+    {"upgrade", "upgrade", "brings the database schema up to date; prints the version before and after",
+     run_upgrade},
     {"archive", "archive [--to DIR]", "zips the database into the archive folder and verifies the archive",
      run_archive},
     {"import-mdb", "import-mdb FILE.mdb [--to PATH]",

@@ -78,13 +78,13 @@ const PrzyciskPanelu kPrzyciski[] = {
 };
 
 const PozycjaMenu kPozycje[] = {
-    {"&Plik", "Zakończ", false, zakoncz},
-    {"&Ustawienia", "Przeniesienie danych z Zlecenix 1", false, przeniesienie_danych},
-    {"&Ustawienia", "Baza danych", true, baza_danych},
-    {"&Ustawienia", "Kreator zmiany wersji", true, kreator_zmiany_wersji},
-    {"&Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
-    {"&Archiwizacja", nullptr, false, archiwizacja},
-    {"P&omoc", "O programie", false, o_programie},
+    {"Plik", "Zakończ", false, zakoncz},
+    {"Ustawienia", "Przeniesienie danych z Zlecenix 1", false, przeniesienie_danych},
+    {"Ustawienia", "Baza danych", true, baza_danych},
+    {"Ustawienia", "Kreator zmiany wersji", true, kreator_zmiany_wersji},
+    {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
+    {"Archiwizacja", nullptr, false, archiwizacja},
+    {"Pomoc", "O programie", false, o_programie},
 };
 
 }  // namespace

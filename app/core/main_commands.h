@@ -22,12 +22,12 @@ struct PrzyciskPanelu {
     Akcja akcja;
 };
 
-// The main menu's menus in their order; '&' marks the Alt key letter.
+// The main menu's menus in their order; '&' marks the Alt key letter (rows name a menu without it).
 inline constexpr const char* kMenuGlowne[] = {"&Plik",       "P&rzelewy",     "&Kartoteki",
                                               "&Ustawienia", "&Archiwizacja", "P&omoc"};
 
 struct PozycjaMenu {
-    const char* menu;   // one of kMenuGlowne
+    const char* menu;   // one of kMenuGlowne, without its '&'
     const char* tekst;  // item caption; nullptr makes the menu itself the command
     bool separator_przed;
     Akcja akcja;

@@ -118,6 +118,11 @@ void Tmain_frm::zbuduj_panel() {
         panel_->addItem(page, QString::fromUtf8(strona));
     }
     panel_->setCurrentIndex(0);
+    // Keyboard users start on the first command.
+    if (QWidget* first = panel_->widget(0)) {
+        auto commands = first->findChildren<QPushButton*>();
+        if (!commands.isEmpty()) commands.front()->setFocus();
+    }
     // The page headers are buttons too: let Tab reach them, so the pane works without a mouse.
     for (QAbstractButton* header :
          panel_->findChildren<QAbstractButton*>(QStringLiteral("qt_toolbox_toolboxbutton")))
@@ -127,8 +132,9 @@ void Tmain_frm::zbuduj_panel() {
 void Tmain_frm::zbuduj_menu() {
     for (const char* tytul : kMenuGlowne) {
         QMenu* menu = nullptr;
+        const QString nazwa = QString::fromUtf8(tytul).remove(QLatin1Char('&'));
         for (const PozycjaMenu& p : pozycje_menu()) {
-            if (qstrcmp(p.menu, tytul) != 0) continue;
+            if (nazwa != QString::fromUtf8(p.menu)) continue;
             Akcja akcja = p.akcja;
             if (!p.tekst) {
                 QAction* action = menuBar()->addAction(QString::fromUtf8(tytul));

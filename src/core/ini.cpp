@@ -28,13 +28,9 @@ std::vector<Line> split_lines(const std::string& content) {
             lines.push_back({content.substr(pos), ""});
             break;
         }
-        std::size_t end = nl;
-        std::string eol = "\n";
-        if (end > pos && content[end - 1] == '\r') {
-            --end;
-            eol = "\r\n";
-        }
-        lines.push_back({content.substr(pos, end - pos), eol});
+        const bool crlf = nl > pos && content[nl - 1] == '\r';
+        const std::size_t end = crlf ? nl - 1 : nl;
+        lines.push_back({content.substr(pos, end - pos), crlf ? "\r\n" : "\n"});
         pos = nl + 1;
     }
     return lines;

@@ -1,5 +1,6 @@
 #include "db/result_set.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -86,10 +87,8 @@ void ResultSet::add_double(double v) {
 }
 
 void ResultSet::add_text(std::string_view v) {
-    if (arena_.size() + v.size() > 0xFFFFFFFFu) throw SqlError("Wynik zapytania jest zbyt duży");
-    cells_.push_back(static_cast<std::uint64_t>(arena_.size()) << 32 | v.size());
+    cells_.push_back(arena_.add(v));
     types_.push_back(static_cast<std::uint8_t>(CellType::text));
-    arena_.append(v);
     end_cell();
 }
 
@@ -99,14 +98,46 @@ std::int64_t ResultSet::cell_integer(std::size_t row_id, std::size_t column) con
 
 double ResultSet::cell_double(std::size_t row_id, std::size_t column) const {
     double v = 0;
-    std::memcpy(&v, &cells_[row_id * columns_.size() + column], sizeof v);
+    std::uint64_t bits = cells_[row_id * columns_.size() + column];
+    std::memcpy(&v, &bits, sizeof v);
     return v;
 }
 
 std::string_view ResultSet::cell_text(std::size_t row_id, std::size_t column) const {
-    std::uint64_t c = cells_[row_id * columns_.size() + column];
-    return std::string_view(arena_).substr(static_cast<std::size_t>(c >> 32),
-                                           static_cast<std::size_t>(c & 0xFFFFFFFFu));
+    return arena_.view(cells_[row_id * columns_.size() + column]);
+}
+
+namespace {
+constexpr unsigned kSizeBits = 28;
+constexpr std::uint64_t kMaxSize = (std::uint64_t{1} << kSizeBits) - 1;
+constexpr std::uint64_t kMaxOffset = (std::uint64_t{1} << (64 - kSizeBits)) - 1;
+}  // namespace
+
+std::uint64_t ResultSet::TextArena::add(std::string_view v) {
+    if (v.empty()) return 0;
+    std::size_t slot = end_ / kChunk, pos = end_ % kChunk;
+    if (pos != 0 && pos + v.size() > kChunk) {
+        ++slot;
+        pos = 0;
+    }
+    std::uint64_t offset = slot * kChunk + pos;
+    if (v.size() > kMaxSize || offset > kMaxOffset) throw SqlError("Wynik zapytania jest zbyt duży");
+    if (slot >= chunks_.size()) {
+        chunks_.resize(slot + 1);
+        if (slot > 0) chunks_[slot].reserve(std::max(kChunk, v.size()));
+    }
+    chunks_[slot].append(v);
+    end_ = offset + v.size();
+    // A text longer than a chunk takes whole chunks of its own.
+    if (v.size() >= kChunk) end_ = (end_ + kChunk - 1) / kChunk * kChunk;
+    return offset << kSizeBits | v.size();
+}
+
+std::string_view ResultSet::TextArena::view(std::uint64_t cell) const {
+    std::size_t size = static_cast<std::size_t>(cell & kMaxSize);
+    if (size == 0) return {};
+    std::size_t offset = static_cast<std::size_t>(cell >> kSizeBits);
+    return std::string_view(chunks_[offset / kChunk]).substr(offset % kChunk, size);
 }
 
 Row ResultSet::current() const {

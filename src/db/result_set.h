@@ -130,12 +130,44 @@ class ResultSet {
     void end_cell();
     void copy_cell(const ResultSet& from, std::size_t row_id, std::size_t column);
 
+    // Grows in fixed blocks, so growing never copies what is stored (the first block grows as a
+    // vector does, so small sets stay small).
+    template <class T>
+    class Blocks {
+      public:
+        static constexpr std::size_t kBlock = std::size_t{1} << 16;
+        void push_back(T v) {
+            if (blocks_.empty() || blocks_.back().size() == kBlock) {
+                blocks_.emplace_back();
+                if (blocks_.size() > 1) blocks_.back().reserve(kBlock);
+            }
+            blocks_.back().push_back(v);
+        }
+        T operator[](std::size_t i) const { return blocks_[i / kBlock][i % kBlock]; }
+
+      private:
+        std::vector<std::vector<T>> blocks_;
+    };
+
+    // Texts in chunks of a megabyte; a text never straddles two chunks.
+    class TextArena {
+      public:
+        // Returns the cell for the text: offset and size.
+        std::uint64_t add(std::string_view v);
+        std::string_view view(std::uint64_t cell) const;
+
+      private:
+        static constexpr std::size_t kChunk = std::size_t{1} << 20;
+        std::vector<std::string> chunks_;
+        std::size_t end_ = 0;
+    };
+
     std::vector<Column> columns_;
     std::unordered_map<std::string, std::size_t> index_;
     // Cells row by row: integers and doubles inline, texts as (offset, size) into the arena.
-    std::vector<std::uint64_t> cells_;
-    std::vector<std::uint8_t> types_;
-    std::string arena_;
+    Blocks<std::uint64_t> cells_;
+    Blocks<std::uint8_t> types_;
+    TextArena arena_;
     std::size_t rows_ = 0;
     std::size_t filled_ = 0;  // cells of the row being added
     bool filtered_ = false;

@@ -6,12 +6,18 @@ namespace {
 
 std::string jet_date(TDateTime d) {
     CivilDate c = d.civil();
-    std::string year = std::to_string(c.year);
+    std::string out = std::to_string(c.month);
+    out += '/';
+    out += std::to_string(c.day);
+    out += '/';
     if (c.year >= 1930 && c.year <= 2029) {
         int yy = c.year % 100;
-        year = (yy < 10 ? "0" : "") + std::to_string(yy);
+        if (yy < 10) out += '0';
+        out += std::to_string(yy);
+    } else {
+        out += std::to_string(c.year);
     }
-    return std::to_string(c.month) + "/" + std::to_string(c.day) + "/" + year;
+    return out;
 }
 
 }  // namespace
@@ -31,17 +37,31 @@ std::string sql_int(long long value) {
 }
 
 std::string sql_date(TDateTime date) {
-    return "'" + date.to_text() + "'";
+    std::string out = "'";
+    out += date.to_text();
+    out += '\'';
+    return out;
 }
 
 std::string sql_money(Currency amount) {
-    return "'" + amount.to_text() + "'";
+    std::string out = "'";
+    out += amount.to_text();
+    out += '\'';
+    return out;
 }
 
 std::string sql_okres_daty(int mode, TDateTime from, TDateTime to) {
     if (mode != 0) return {};
-    return std::string(" data BETWEEN ") + " #" + jet_date(from) + "# " + " AND " + " #" + jet_date(to) +
-           "# " + " ";
+    std::string out = " data BETWEEN ";
+    out += " #";
+    out += jet_date(from);
+    out += "# ";
+    out += " AND ";
+    out += " #";
+    out += jet_date(to);
+    out += "# ";
+    out += " ";
+    return out;
 }
 
 }  // namespace zlx

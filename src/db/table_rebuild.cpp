@@ -33,7 +33,8 @@ std::string key_name(TGlAdoCn_mod& cn, const TableSchema& t) {
     std::string sql = single_text(
         cn, "SELECT sql FROM sqlite_master WHERE type='table' AND name=" + std::string("'") + t.name + "'");
     std::smatch m;
-    static const std::regex named(R"re(CONSTRAINT\s+"?([A-Za-z0-9_]+)"?\s+PRIMARY\s+KEY)re", std::regex::icase);
+    static const std::regex named(R"re(CONSTRAINT\s+"?([A-Za-z0-9_]+)"?\s+PRIMARY\s+KEY)re",
+                                  std::regex::icase);
     return std::regex_search(sql, m, named) ? m[1].str() : "PrimaryKey";
 }
 

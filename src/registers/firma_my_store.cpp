@@ -101,6 +101,10 @@ std::string sql_update(const TPrzKth& rec) {
 
 }  // namespace
 
+std::span<const Kolumna<TPrzKth>> kolumny_my() {
+    return kKolumny;
+}
+
 TPrzKth get_firma_my(TGlAdoDs_mod& ds, std::int32_t key, int mode) {
     const std::string where =
         mode == kFirmaDomyslna ? " WHERE mdomyslnafirma=" + sql_int(1) : " WHERE ID1=" + sql_int(key);

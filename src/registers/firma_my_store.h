@@ -5,11 +5,16 @@
 // transfers start with it as payer. Readers give a cleared record when no row matches.
 
 #include <cstdint>
+#include <span>
 #include <string>
 
+#include "registers/kolumny.h"
 #include "registers/przkth.h"
 
 namespace zlx {
+
+// Returns the columns of `my` bound to the fields of TPrzKth, in the order the statements write them.
+std::span<const Kolumna<TPrzKth>> kolumny_my();
 
 class TGlAdoDs_mod;
 

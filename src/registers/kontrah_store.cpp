@@ -107,6 +107,10 @@ std::string sql_update(const TPrzKth& rec) {
 
 }  // namespace
 
+std::span<const Kolumna<TPrzKth>> kolumny_kontrach() {
+    return kKolumny;
+}
+
 TPrzKth get_kontrah(TGlAdoDs_mod& ds, std::int32_t key) {
     return czytaj(ds, "SELECT " + lista_odczytu() + " FROM kontrach where ID1=" + sql_int(key));
 }

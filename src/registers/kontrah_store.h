@@ -4,11 +4,16 @@
 // cleared record (`ID1` 0) when no row matches or the query fails, so `ID1` 0 means "not found".
 
 #include <cstdint>
+#include <span>
 #include <string>
 
+#include "registers/kolumny.h"
 #include "registers/przkth.h"
 
 namespace zlx {
+
+// Returns the columns of `kontrach` bound to the fields of TPrzKth, in the order the statements write them.
+std::span<const Kolumna<TPrzKth>> kolumny_kontrach();
 
 class TGlAdoDs_mod;
 

@@ -1,6 +1,7 @@
 #include "transfers/przeniesienie_danych.h"
 
 #include <cstdint>
+#include <string_view>
 #include <variant>
 
 #include "core/text.h"
@@ -12,72 +13,11 @@ namespace zlx {
 
 namespace {
 
-using Field = std::variant<std::string TPrzKth::*, std::int32_t TPrzKth::*>;
-
-struct Column {
-    const char* name;  // the counterparty column; own companies add the prefix "m" (but to ID1 and id)
-    Field field;
-    bool counterparty_only = false;
-    bool company_only = false;
-};
-
-// The columns the transfer reads, in the order of the older version's tables.
-const Column kColumns[] = {
-    {"ID1", &TPrzKth::ID1},
-    {"id", &TPrzKth::id},
-    {"aktywny", &TPrzKth::aktywny, true},
-    {"skrot", &TPrzKth::skrot},
-    {"nazwa", &TPrzKth::nazwa},
-    {"Kraj", &TPrzKth::Kraj},
-    {"Miejscowosc", &TPrzKth::Miejscowosc},
-    {"gmina", &TPrzKth::gmina},
-    {"ulica", &TPrzKth::ulica},
-    {"numerDomu", &TPrzKth::numerDomu},
-    {"numerMieszk", &TPrzKth::numerMieszk},
-    {"kod", &TPrzKth::kod},
-    {"poczta", &TPrzKth::poczta},
-    {"Telefon1", &TPrzKth::Telefon1},
-    {"Telefon2", &TPrzKth::Telefon2},
-    {"Telefax", &TPrzKth::Telefax},
-    {"Telex", &TPrzKth::Telex},
-    {"email", &TPrzKth::email},
-    {"W_banku1", &TPrzKth::W_banku1},
-    {"nr_banku", &TPrzKth::nr_banku},
-    {"lk", &TPrzKth::lk},
-    {"Rachunek1", &TPrzKth::Rachunek1},
-    {"rezerwa2", &TPrzKth::rezerwa2},
-    {"W_banku2", &TPrzKth::W_banku2},
-    {"Rachunek2", &TPrzKth::Rachunek2},
-    {"PlatnikVAT", &TPrzKth::PlatnikVAT},
-    {"naglowek", &TPrzKth::naglowek},
-    {"nazwisko", &TPrzKth::nazwisko},
-    {"imie", &TPrzKth::imie},
-    {"pracownik", &TPrzKth::pracownik},
-    {"typ", &TPrzKth::typ},
-    {"nip", &TPrzKth::nip},
-    {"pesel", &TPrzKth::pesel},
-    {"Regon", &TPrzKth::Regon},
-    {"zaufanie", &TPrzKth::zaufanie},
-    {"notatki", &TPrzKth::notatki},
-    {"klienturzad", &TPrzKth::klienturzad, true},
-    {"czypracownik", &TPrzKth::czypracownik, true},
-    {"www", &TPrzKth::www},
-    {"imienazwiskoosoba1", &TPrzKth::imienazwiskoosoba1},
-    {"imienazwiskoosoba2", &TPrzKth::imienazwiskoosoba2},
-    {"telefonosoba1", &TPrzKth::telefonosoba1},
-    {"telefonosoba2", &TPrzKth::telefonosoba2},
-    {"emailosoba1", &TPrzKth::emailosoba1},
-    {"emailosoba2", &TPrzKth::emailosoba2},
-    {"lk2", &TPrzKth::lk2},
-    {"nr_banku2", &TPrzKth::nr_banku2},
-    {"domyslnekonto", &TPrzKth::domyslnekonto},
-    {"domyslnafirma", &TPrzKth::domyslnafirma, false, true},
-};
-
-std::string column_name(const Column& c, bool firma_wlasna) {
-    std::string name = c.name;
-    if (firma_wlasna && name != "ID1" && name != "id") return "m" + name;
-    return name;
+// Columns of ours that the older tables do not give: they keep their defaults.
+bool not_in_older_file(std::string_view column) {
+    for (const char* c : {"rabat", "grupa", "id_old", "znacznik"})
+        if (column == c) return true;
+    return false;
 }
 
 std::string as_text(const MdbValue& v) {
@@ -101,17 +41,16 @@ bool is_textual(MdbKind k) {
 TPrzKth kth_z_wiersza_starej_bazy(const std::vector<MdbColumnDef>& columns, const std::vector<MdbValue>& row,
                                   bool firma_wlasna) {
     TPrzKth kth;
-    for (const Column& c : kColumns) {
-        if ((c.counterparty_only && firma_wlasna) || (c.company_only && !firma_wlasna)) continue;
-        const std::string name = column_name(c, firma_wlasna);
+    for (const Kolumna<TPrzKth>& k : firma_wlasna ? kolumny_my() : kolumny_kontrach()) {
+        if (not_in_older_file(k.nazwa)) continue;
         for (std::size_t i = 0; i < columns.size() && i < row.size(); ++i) {
-            if (!equals_ci(columns[i].name, name)) continue;
+            if (!equals_ci(columns[i].name, k.nazwa)) continue;
             MdbValue v = row[i];
             if (!is_textual(columns[i].kind)) v.text.clear();
-            if (auto* s = std::get_if<std::string TPrzKth::*>(&c.field))
+            if (auto* s = std::get_if<std::string TPrzKth::*>(&k.pole))
                 kth.*(*s) = as_text(v);
-            else
-                kth.*std::get<std::int32_t TPrzKth::*>(c.field) = as_int(v);
+            else if (auto* n = std::get_if<std::int32_t TPrzKth::*>(&k.pole))
+                kth.*(*n) = as_int(v);
             break;
         }
     }

@@ -31,6 +31,6 @@ int main(int argc, char** argv) {
     qt_handler = qInstallMessageHandler(quiet_offscreen);
     zlx::app::ustaw_formaty();
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zlecenix 2010"));
+    QApplication::setApplicationName(QStringLiteral("Zlecenix 2010"));
     return RUN_ALL_TESTS();
 }

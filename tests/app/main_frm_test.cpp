@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -50,6 +51,9 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
     };
     ASSERT_TRUE(test::show_offscreen(main));
     EXPECT_EQ(pane().currentIndex(), 0) << "the first page is active at start";
+    auto* start = qobject_cast<QPushButton*>(QApplication::focusWidget());
+    ASSERT_NE(start, nullptr) << "the keyboard starts on a command";
+    EXPECT_EQ(start->text(), expected.front().caption);
 
     std::vector<Row> actual;
     for (int page = 0; page < pane().count(); ++page) {

@@ -1,9 +1,13 @@
 // Saves pictures of the main window as a user sees it on a 1366×768 screen (its work area below a
-// panel) and of the database screens (selection, wizard, archive, data transfer): zlecenix_screenshot
-// FOLDER. Runs offscreen with a fresh program folder, past its first run.
+// panel), the same with its first menu open, and the database screens (selection, wizard, archive,
+// data transfer): zlecenix_screenshot FOLDER. Runs offscreen with a fresh program folder, past its
+// first run.
 
 #include <QApplication>
 #include <QDir>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -26,7 +30,7 @@ int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     zlx::app::ustaw_formaty();
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Zlecenix 2010"));
+    QApplication::setApplicationName(QStringLiteral("Zlecenix 2010"));
     QTemporaryDir folder;
     zlx::set_program_folder(QDir(folder.path()).absolutePath().toStdString() + "/");
     zlx::zapisz_firsttime(0);  // the wizard would wait for a user
@@ -40,6 +44,18 @@ int main(int argc, char** argv) {
     QApplication::processEvents();
     QDir out(QString::fromLocal8Bit(argv[1]));
     bool saved = main.grab().save(out.filePath(QStringLiteral("main_frm.png")));
+
+    // The window again with its first menu open, drawn where the menu pops up.
+    QMenu* plik = main.menuBar()->actions().front()->menu();
+    plik->popup(
+        main.mapToGlobal(main.menuBar()->actionGeometry(main.menuBar()->actions().front()).bottomLeft()));
+    QApplication::processEvents();
+    QPixmap with_menu = main.grab();
+    QPainter painter(&with_menu);
+    painter.drawPixmap(main.mapFromGlobal(plik->pos()), plik->grab());
+    painter.end();
+    plik->hide();
+    saved = with_menu.save(out.filePath(QStringLiteral("main_frm_menu.png"))) && saved;
 
     zlx::app::TfrmBazaDanych baza(main.services(), &main);
     baza.show();

@@ -109,3 +109,22 @@ TEST(ResultSet, LocateByKeyAndCopyChosenRows) {
 
 }  // namespace
 }  // namespace zlx::test
+
+namespace zlx::test {
+namespace {
+
+TEST(ResultSet, LongTextsComeBackWhole) {
+    ResultSet rs({{"t", ColumnKind::text}});
+    std::vector<std::string> texts;
+    // Sizes around the storage's chunk of a megabyte, and far beyond it.
+    for (std::size_t size : {700000u, 700000u, 0u, 1048576u, 5u, 2621440u, 1048575u, 1u, 300000u}) {
+        texts.push_back(std::string(size, static_cast<char>('a' + texts.size())));
+        rs.add_text(texts.back());
+    }
+    ASSERT_EQ(rs.total_count(), texts.size());
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        EXPECT_TRUE(rs.row(i).text("t") == texts[i]) << i;
+}
+
+}  // namespace
+}  // namespace zlx::test

@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+
+#include "core/settings.h"
+#include "tests/support/temp_folder.h"
+
+namespace zlx::test {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+
+// Runs zlecenix-cli on the folder with the arguments (each in single quotes for the shell).
+CliRun cli(const TempFolder& folder, std::initializer_list<std::string> args) {
+    auto quote = [](const std::string& s) {
+        std::string q = "'";
+        for (char c : s)
+            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+        return q + "'";
+    };
+    std::string command = std::string(ZLX_CLI) + " --folder " + quote(folder.path());
+    for (const std::string& a : args)
+        command += " " + quote(a);
+    command += " 2>" + quote(folder.file("stderr.txt"));
+    FILE* p = popen(command.c_str(), "r");
+    CliRun r{-1, {}, {}};
+    if (!p) return r;
+    char buf[512];
+    while (std::fgets(buf, sizeof buf, p))
+        r.out += buf;
+    int status = pclose(p);
+    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    r.err = read_text(folder.file("stderr.txt"));
+    return r;
+}
+
+TEST(CliSql, StatementsAndQueries) {
+    TempFolder folder;
+    CliRun insert = cli(folder, {"sql",
+                                 " INSERT INTO kartoteka(nr_id,dost_nazwa,kwota_money,data) VALUES ( 7,"
+                                 "'Łódź\tcentrum','1234,5',#3/8/26#)"});
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    EXPECT_EQ(insert.out, "");
+    CliRun query = cli(folder, {"sql", "SELECT nr_id,dost_nazwa,kwota_money,data,dost_skrot FROM kartoteka"});
+    EXPECT_EQ(query.status, 0) << query.err;
+    EXPECT_EQ(query.out,
+              "nr_id\tdost_nazwa\tkwota_money\tdata\tdost_skrot\n"
+              "7\tŁódź centrum\t1234,50\t2026-03-08\t\n");
+
+    CliRun bad = cli(folder, {"sql", "DELETE  FROM [nie_ma] where [nie_ma].[nr_id]=1"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("DELETE  FROM [nie_ma] where [nie_ma].[nr_id]=1"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("nie_ma"), std::string::npos);
+
+    CliRun bad_query = cli(folder, {"sql", "SELECT * FROM nie_ma"});
+    EXPECT_EQ(bad_query.status, 1);
+    EXPECT_NE(bad_query.err.find("no such table: nie_ma"), std::string::npos) << bad_query.err;
+}
+
+TEST(CliSql, NoDatabaseAtTheUsersPath) {
+    TempFolder folder;
+    write_text(folder.file("ust_przelew.ini"),
+               "[program]\nsciezka_bazy=" + folder.file("brak/przDB.sqlite") + "\n");
+    CliRun r = cli(folder, {"sql", "SELECT * FROM kartoteka"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("Nie można się połączyć z bazą danych"), std::string::npos) << r.err;
+}
+
+TEST(CliUpgrade, PrintsTheVersionBeforeAndAfter) {
+    TempFolder folder;
+    ASSERT_EQ(cli(folder, {"sql", "UPDATE  tb_verdb set  ver_nbint=16 where ver_id=1"}).status, 0);
+    CliRun r = cli(folder, {"upgrade"});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "wersja bazy przed aktualizacją: 16\nwersja bazy po aktualizacji: 17\n");
+    EXPECT_EQ(cli(folder, {"sql", "SELECT ver_nbint FROM tb_verdb"}).out, "ver_nbint\n17\n");
+}
+
+}  // namespace
+}  // namespace zlx::test
