@@ -128,8 +128,6 @@ double peak_mb() {
 
 void BM_open_sql(benchmark::State& state) {
     Database& db = database();
-    state.counters["setup_peak_MB"] = peak_mb();
-    state.counters["setup_heap_MB"] = static_cast<double>(heap_in_use()) / (1024.0 * 1024.0);
     std::size_t rows = 0;
     double held_mb = 0;
     for (auto _ : state) {

@@ -25,6 +25,7 @@ bool has_flag(const Args& args, const std::string& name);
 int run_archive(const Args& args);
 int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
+int run_export(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

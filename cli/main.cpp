@@ -37,6 +37,8 @@ const Command kCommands[] = {
      "imports an Access database of the older version into a new database (default data/przDB.sqlite)",
      run_import_mdb},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+    {"export", "export --profile NAME --ids N[,M...] (--date yyyy-mm-dd | --own-dates)",
+     "writes the orders to the bank file of the export profile; prints the file's path", run_export},
 };
 
 int run_help(const Args&) {

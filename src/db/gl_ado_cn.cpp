@@ -41,6 +41,12 @@ class Statement {
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
         if (rc != SQLITE_OK) throw SqlError(sqlite3_errmsg(db), original);
+        // One statement only, whatever follows it.
+        for (; tail && *tail; ++tail)
+            if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';') {
+                sqlite3_finalize(stmt_);
+                throw SqlError("Znaki po zakończeniu instrukcji SQL", original);
+            }
     }
     ~Statement() { sqlite3_finalize(stmt_); }
     Statement(const Statement&) = delete;
@@ -238,6 +244,11 @@ void TGlAdoCn_mod::execute_native(const std::string& sql) {
 }
 
 WriteTransaction::WriteTransaction(TGlAdoCn_mod& cn) : cn_(cn) {
+    // Inside a caller's transaction the caller's commit decides.
+    if (cn_.get_glCn() && sqlite3_get_autocommit(cn_.get_glCn()) == 0) {
+        open_ = false;
+        return;
+    }
     cn_.execute_native("BEGIN IMMEDIATE");
 }
 
@@ -251,6 +262,7 @@ WriteTransaction::~WriteTransaction() {
 }
 
 void WriteTransaction::commit() {
+    if (!open_) return;
     cn_.execute_native("COMMIT");
     open_ = false;
 }

@@ -80,6 +80,7 @@ class TGlAdoCn_mod {
 
 // Holds the database's write lock from construction (waiting while another instance writes) until
 // commit; rolls back when destroyed uncommitted. Throws SqlError when the lock cannot be taken.
+// Inside a transaction already open on the connection it does nothing: the outer one decides.
 class WriteTransaction {
   public:
     explicit WriteTransaction(TGlAdoCn_mod& cn);

@@ -295,19 +295,23 @@ class Translator {
         refuse("Niezgodność typów danych w wyrażeniu: " + quote_string(t.text), sql_);
     }
 
-    // Converts the literal starting at sig k (a literal, or '-' then a number) for the kind.
-    // Returns the sig index after it, or k when there is no literal there.
+    // Converts the literal starting at sig k (a literal, or '-' then a number) for the kind, when it
+    // stands alone (not part of an arithmetic expression). Returns the sig index after it, or k when
+    // nothing was converted.
     std::size_t coerce_literal_at(std::size_t k, ColumnKind kind) {
         if (k >= size()) return k;
-        if (is_literal(at(k))) {
-            coerce(k, kind, false);
-            return k + 1;
-        }
-        if (k + 1 < size() && is_punct(at(k), "-") && at(k + 1).type == Tok::number) {
-            coerce(k + 1, kind, true);
-            return k + 2;
-        }
-        return k;
+        bool negative = k + 1 < size() && is_punct(at(k), "-") && at(k + 1).type == Tok::number;
+        std::size_t literal = negative ? k + 1 : k;
+        if (!is_literal(at(literal))) return k;
+        if (k > 0 && is_arithmetic(at(k - 1))) return k;
+        if (literal + 1 < size() && is_arithmetic(at(literal + 1))) return k;
+        coerce(literal, kind, negative);
+        return literal + 1;
+    }
+
+    static bool is_arithmetic(const Token& t) {
+        return t.type == Tok::punct && (t.text == "+" || t.text == "-" || t.text == "*" || t.text == "/" ||
+                                        t.text == "||" || t.text == "&");
     }
 
     static bool needs_coercion(const ColumnSchema* c) {

@@ -158,11 +158,19 @@ void krok_aktualizacji(TGlAdoDs_mod& ds, int n) {
     step(ds, n);
 }
 
-void napraw_baze_2008(TGlAdoDs_mod& ds) {
+bool napraw_baze_2008(TGlAdoDs_mod& ds) {
+    if (!ds.connection().is_connected()) return false;
+    const int before = wersja_bazy(ds);
     step(ds, 6);
+    // Step 6 records 6; a later file keeps its version, or every later start would redo steps 7 to 9
+    // with their error boxes and stop for good at step 10's existing key.
+    if (before > 6) zapisz_wersje(ds, before);
+    return true;
 }
 
 void aktualizuj_baze(TGlAdoDs_mod& ds) {
+    // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
+    if (!ds.connection().is_connected()) return;
     try {
         int v = wersja_bazy(ds);
         if (v == 6) {

@@ -13,11 +13,12 @@ namespace zlx {
 // Returns the version: ver_nbint of the last row read, -2 when no row (or no result set) comes back,
 // 0 when the query cannot be opened (no tb_verdb).
 int wersja_bazy(TGlAdoDs_mod& ds);
-// The whole upgrade, as the main window runs it at start.
+// The whole upgrade, as the main window runs it at start. Does nothing when not connected.
 void aktualizuj_baze(TGlAdoDs_mod& ds);
 // Runs step n (1 .. 17; other numbers do nothing). Throws when a catalog operation fails.
 void krok_aktualizacji(TGlAdoDs_mod& ds, int n);
-// Step 6 alone: the repair offered by the main menu.
-void napraw_baze_2008(TGlAdoDs_mod& ds);
+// Step 6 alone: the repair offered by the main menu (it records version 6, so the next start runs the
+// later steps again). Returns false, doing nothing, when not connected.
+bool napraw_baze_2008(TGlAdoDs_mod& ds);
 
 }  // namespace zlx

@@ -42,3 +42,20 @@ TEST(Keys, NoKeyIsHandedOutWhenItCannotBeReserved) {
 
 }  // namespace
 }  // namespace zlx::test
+
+namespace zlx::test {
+namespace {
+
+TEST(Keys, InsideACallersTransactionTheCallerDecides) {
+    NewDatabase db;
+    {
+        WriteTransaction outer(db.cn);
+        EXPECT_EQ(nowy_klucz(db.ds, "my"), 1);
+        EXPECT_EQ(nowy_klucz(db.ds, "my"), 2);
+    }
+    // Rolled back with the outer transaction.
+    EXPECT_EQ(nowy_klucz(db.ds, "my"), 1);
+}
+
+}  // namespace
+}  // namespace zlx::test

@@ -172,6 +172,17 @@ TEST(Upgrade, VersionReading) {
     EXPECT_EQ(wersja_bazy(db.ds), -2);
 }
 
+TEST(Upgrade, NothingRunsWithoutAConnection) {
+    OldDatabase db;
+    db.cn.disconnect_db();
+    aktualizuj_baze(db.ds);
+    EXPECT_FALSE(napraw_baze_2008(db.ds));
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "brak"), "brak");
+    EXPECT_TRUE(db.cn.connect_db());
+    EXPECT_EQ(wersja_bazy(db.ds), 0);
+}
+
 TEST(Upgrade, StepsOutsideTheRangeDoNothing) {
     NewDatabase db;
     for (int n : {-1, 0, 18, 99})
@@ -180,18 +191,25 @@ TEST(Upgrade, StepsOutsideTheRangeDoNothing) {
     EXPECT_TRUE(db.msgs.errors.empty());
 }
 
-TEST(Upgrade, TheRepairRecordsSixAndTheNextStartStopsAtTheExistingKey) {
+TEST(Upgrade, TheRepairKeepsALaterVersionSoTheNextStartRunsNothing) {
     OldDatabase db;
     aktualizuj_baze(db.ds);
     ASSERT_EQ(wersja_bazy(db.ds), 17);
-    napraw_baze_2008(db.ds);
-    EXPECT_EQ(wersja_bazy(db.ds), 6);
-    EXPECT_EQ(db.msgs.errors.size(), 8u);
+    EXPECT_TRUE(napraw_baze_2008(db.ds));
+    EXPECT_EQ(db.msgs.errors.size(), 8u);  // the columns of step 6 exist
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
     db.msgs.errors.clear();
-    // Steps 6 to 9 report their existing objects; step 10 cannot add the key twice and ends the run.
     aktualizuj_baze(db.ds);
-    EXPECT_EQ(wersja_bazy(db.ds), 9);
-    EXPECT_FALSE(db.msgs.errors.empty());
+    EXPECT_EQ(wersja_bazy(db.ds), 17);
+    EXPECT_TRUE(db.msgs.errors.empty());
+}
+
+TEST(Upgrade, TheRepairOfAnEarlierFileRecordsSix) {
+    OldDatabase db;
+    for (int n = 1; n <= 5; ++n) krok_aktualizacji(db.ds, n);
+    ASSERT_EQ(wersja_bazy(db.ds), 5);
+    EXPECT_TRUE(napraw_baze_2008(db.ds));
+    EXPECT_EQ(wersja_bazy(db.ds), 6);
 }
 
 }  // namespace
