@@ -26,6 +26,7 @@ int run_archive(const Args& args);
 int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
 int run_export(const Args& args);
+int run_print(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

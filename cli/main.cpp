@@ -39,6 +39,10 @@ const Command kCommands[] = {
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
     {"export", "export --profile NAME --ids N[,M...] (--date yyyy-mm-dd | --own-dates)",
      "writes the orders to the bank file of the export profile; prints the file's path", run_export},
+#ifdef ZLX_CLI_PRINT
+    {"print", "print --ids N[,M...] --layout K --out FILE.pdf",
+     "prints stored orders of one kind with item K of their print list into a PDF file", run_print},
+#endif
 };
 
 int run_help(const Args&) {

@@ -8,6 +8,10 @@
 #include "app/db/baza_danych_form.h"
 #include "app/db/kreator_bazy_form.h"
 #include "app/db/przeniesienie_danych_form.h"
+#include "app/printing/ustawienia_przelew_form.h"
+#include "app/registers/frmFirmaMaster_form.h"
+#include "app/registers/frmSlownikTytulemMaster_form.h"
+#include "app/registers/kthprz_master_form.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -45,6 +49,11 @@ void archiwizacja(Tmain_frm& main) {
     main.services().screens.show_modal(screen);
 }
 
+void ustawienia_przelewy(Tmain_frm& main) {
+    TUstawieniaPrzelew_frm screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
 void naprawa_bazy_2008(Tmain_frm& main) {
     const Services& s = main.services();
     if (!s.dialogs.question(
@@ -66,19 +75,42 @@ void naprawa_bazy_2008(Tmain_frm& main) {
     s.dialogs.information(&main, QStringLiteral("Naprawiono"));
 }
 
+// The registers are opened for maintenance; what they choose is not used here.
+void kontrahenci(Tmain_frm& main) {
+    Tkthprz_master_frm screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void firmy_wlasne(Tmain_frm& main) {
+    TfrmFirmaMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void slownik_tytulem(Tmain_frm& main) {
+    TfrmSlownikTytulemMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
 }
 
 const PrzyciskPanelu kPrzyciski[] = {
+    {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
+    {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
+    {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
     {"Ustawienia", "Przeniesienie danych", "Przeniesienie danych z Programu Zlecenix 1",
      przeniesienie_danych},
+    {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", ustawienia_przelewy},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
 const PozycjaMenu kPozycje[] = {
     {"Plik", "Zakończ", false, zakoncz},
+    {"Kartoteki", "Kontrahenci", false, kontrahenci},
+    {"Kartoteki", "Firmy własne", false, firmy_wlasne},
+    {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
     {"Ustawienia", "Przeniesienie danych z Zlecenix 1", false, przeniesienie_danych},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Kreator zmiany wersji", true, kreator_zmiany_wersji},

@@ -45,8 +45,12 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         QString page, caption, hint, target;
     };
     const std::vector<Row> expected = {
+        {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
+        {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
         {"Ustawienia", "Przeniesienie danych", "Przeniesienie danych z Programu Zlecenix 1",
          "zlx::app::TfrmPrzeniesienieDanych"},
+        {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -84,6 +88,9 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     };
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
+        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Przeniesienie danych z Zlecenix 1", "zlx::app::TfrmPrzeniesienieDanych"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},

@@ -117,7 +117,7 @@ TEST_F(Startup, RepairAsksAndSaysRepairedOnlyAfterYes) {
     ASSERT_FALSE(dialogs.shown.empty());
     EXPECT_EQ(dialogs.shown.back().kind, QStringLiteral("information"));
     EXPECT_EQ(dialogs.shown.back().text, QStringLiteral("Naprawiono"));
-    EXPECT_EQ(wersja_bazy(program.services().ds), 6) << "the repair step records its number";
+    EXPECT_EQ(wersja_bazy(program.services().ds), 17) << "the repair keeps the later version";
 }
 
 TEST_F(Startup, ClosingTheMainWindowClosesTheConnection) {
