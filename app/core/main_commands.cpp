@@ -6,6 +6,10 @@
 #include "app/core/screen_factory.h"
 #include "app/db/baza_danych_form.h"
 #include "app/printing/ustawienia_przelew_form.h"
+#include "app/registers/frmFirmaMaster_form.h"
+#include "app/registers/frmSlownikTytulemMaster_form.h"
+#include "app/registers/kthprz_master_form.h"
+#include "app/transfers/przelew_list_master.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -48,18 +52,66 @@ void naprawa_bazy_2008(Tmain_frm& main) {
     s.dialogs.information(&main, QStringLiteral("Naprawiono"));
 }
 
+void lista_przelewow(Tmain_frm& main, int tryb) {
+    TPrzelewListMaster_frm screen(main.services(), &main);
+    screen.set_tryb_startu(tryb);
+    main.services().screens.show_modal(screen);
+}
+
+void bankowy_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 1);
+}
+void zus_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 2);
+}
+void podatkowy_wystaw(Tmain_frm& main) {
+    lista_przelewow(main, 3);
+}
+void lista_przelewow_przegladaj(Tmain_frm& main) {
+    lista_przelewow(main, 0);
+}
+
+// The registers are opened for maintenance; what they choose is not used here.
+void kontrahenci(Tmain_frm& main) {
+    Tkthprz_master_frm screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void firmy_wlasne(Tmain_frm& main) {
+    TfrmFirmaMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void slownik_tytulem(Tmain_frm& main) {
+    TfrmSlownikTytulemMaster screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
 void o_programie(Tmain_frm& main) {
     TfrmAbout screen(&main);
     main.services().screens.show_modal(screen);
 }
 
 const PrzyciskPanelu kPrzyciski[] = {
+    {"Przelewy", "Bankowy - wystaw", "Wystaw nowy przelew bankowy", bankowy_wystaw},
+    {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", zus_wystaw},
+    {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", podatkowy_wystaw},
+    {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista_przelewow_przegladaj},
+    {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
+    {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
+    {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
     {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", ustawienia_przelewy},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
 
 const PozycjaMenu kPozycje[] = {
     {"Plik", "Zakończ", false, zakoncz},
+    {"Przelewy", "Bankowy - wystaw", false, bankowy_wystaw},
+    {"Przelewy", "Zus - wystaw", false, zus_wystaw},
+    {"Przelewy", "Podatkowy - wystaw", false, podatkowy_wystaw},
+    {"Przelewy", "Lista przelewów", true, lista_przelewow_przegladaj},
+    {"Kartoteki", "Kontrahenci", false, kontrahenci},
+    {"Kartoteki", "Firmy własne", false, firmy_wlasne},
     {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
     {"Ustawienia", "Baza danych", true, baza_danych},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},

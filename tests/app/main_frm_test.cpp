@@ -44,7 +44,15 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
     struct Row {
         QString page, caption, hint, target;
     };
+    const QString lista = QStringLiteral("zlx::app::TPrzelewListMaster_frm");
     const std::vector<Row> expected = {
+        {"Przelewy", "Bankowy - wystaw", "Wystaw nowy przelew bankowy", lista},
+        {"Przelewy", "Zus -  wystaw", "Wystaw nowy przelew ZUS", lista},
+        {"Przelewy", "Podatkowy - wystaw", "Wystaw nowy przelew podatkowy", lista},
+        {"Przelewy", "Lista przelewów", "Przeglądaj listę przelewów", lista},
+        {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
+        {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
         {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
@@ -81,8 +89,16 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
     struct Row {
         QString menu, item, target;  // item "-" is a separator
     };
+    const QString lista = QStringLiteral("zlx::app::TPrzelewListMaster_frm");
     const std::vector<Row> expected = {
         {"Plik", "Zakończ", "closed"},
+        {"Przelewy", "Bankowy - wystaw", lista},
+        {"Przelewy", "Zus - wystaw", lista},
+        {"Przelewy", "Podatkowy - wystaw", lista},
+        {"Przelewy", "-", ""},
+        {"Przelewy", "Lista przelewów", lista},
+        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
+        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
         {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
