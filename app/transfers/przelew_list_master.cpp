@@ -23,6 +23,8 @@
 #include "app/core/screen_factory.h"
 #include "app/transfers/daty_qt.h"
 #include "app/transfers/formularz_form.h"
+#include "app/transfers/formularz_podatki.h"
+#include "app/transfers/formularz_zus.h"
 #include "app/transfers/frmDialogDataKlonuj_form.h"
 #include "app/transfers/obrazki_przelewow.h"
 #include "app/transfers/przelew_list_model.h"
@@ -50,6 +52,28 @@ QPushButton* przycisk(const char* tekst, const char* podpowiedz = "") {
     auto* b = new QPushButton(QString::fromUtf8(tekst));
     if (*podpowiedz) b->setToolTip(QString::fromUtf8(podpowiedz));
     return b;
+}
+
+template <typename Ekran>
+bool pokaz_ekran(const Services& services, QWidget* owner, const TPrzelew& p, TPrzelew* zapisany) {
+    Ekran screen(services, owner);
+    screen.set_przelew_data(p);
+    if (services.screens.show_modal(screen) != QDialog::Accepted) return false;
+    if (zapisany) *zapisany = screen.get_przelew_data();
+    return true;
+}
+
+// Opens the entry screen of the kind on the record; true after OK, with the stored record.
+bool pokaz_formularz(const Services& services, QWidget* owner, int rodzaj, const TPrzelew& p,
+                     TPrzelew* zapisany) {
+    switch (rodzaj) {
+        case kPrzelewZus:
+            return pokaz_ekran<Tformularz_zus_frm>(services, owner, p, zapisany);
+        case kPrzelewPodatkowy:
+            return pokaz_ekran<Tformularz_podatki_frm>(services, owner, p, zapisany);
+        default:
+            return pokaz_ekran<Tformularz_frm>(services, owner, p, zapisany);
+    }
 }
 
 }  // namespace
@@ -164,6 +188,12 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     auto* bankowy = przycisk("Bankowy", "Wystaw nowy przelew bankowy");
     bankowy->setObjectName(QStringLiteral("bankowy_btn"));
     h->addWidget(bankowy);
+    auto* zus = przycisk("ZUS", "Wystaw nowy przelew ZUS");
+    zus->setObjectName(QStringLiteral("zus_btn"));
+    h->addWidget(zus);
+    auto* podatki = przycisk("Podatki", "Wystaw nowy przelew podatki");
+    podatki->setObjectName(QStringLiteral("podatki_btn"));
+    h->addWidget(podatki);
     h->addSpacing(12);
     auto* edytuj = przycisk("Edytuj [F4]", "Edytuj wybrany przelew");
     auto* usun = przycisk("Usuń [CTRL+DEL]", "Usuń wybrany przelew");
@@ -194,6 +224,8 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     wiersze->addWidget(akcje);
 
     connect(bankowy, &QPushButton::clicked, this, &TPrzelewListMaster_frm::bankowy_btnClick);
+    connect(zus, &QPushButton::clicked, this, [this] { dodaj(kPrzelewZus); });
+    connect(podatki, &QPushButton::clicked, this, [this] { dodaj(kPrzelewPodatkowy); });
     connect(edytuj, &QPushButton::clicked, this, &TPrzelewListMaster_frm::edytuj_btnClick);
     connect(usun, &QPushButton::clicked, this, &TPrzelewListMaster_frm::usun_ze_wszystkich);
     connect(klonuj, &QPushButton::clicked, this, &TPrzelewListMaster_frm::btnKlonujClick);
@@ -473,14 +505,10 @@ std::vector<std::int32_t> TPrzelewListMaster_frm::cele() const {
 }
 
 void TPrzelewListMaster_frm::dodaj(int rodzaj) {
-    // The ZUS and tax entry screens open here once they are built.
-    if (rodzaj != kPrzelewBankowy) return;
-    Tformularz_frm screen(services_, this);
-    screen.set_przelew_data(nowy_przelew());
-    if (services_.screens.show_modal(screen) != QDialog::Accepted) return;
-    const std::int32_t klucz = screen.get_przelew_data().nr_id;
+    TPrzelew p;
+    if (!pokaz_formularz(services_, this, rodzaj, nowy_przelew(), &p)) return;
     init_sql_przelew_wszystkie();
-    lokalizuj(klucz);
+    lokalizuj(p.nr_id);
 }
 
 void TPrzelewListMaster_frm::bankowy_btnClick() {
@@ -488,11 +516,8 @@ void TPrzelewListMaster_frm::bankowy_btnClick() {
 }
 
 void TPrzelewListMaster_frm::edytuj(std::int32_t klucz, int rodzaj) {
-    // The ZUS and tax entry screens open here once they are built.
-    if (rodzaj != kPrzelewBankowy) return;
-    Tformularz_frm screen(services_, this);
-    screen.set_przelew_data(load_przelew(ds_, klucz));
-    if (services_.screens.show_modal(screen) != QDialog::Accepted) return;
+    if (rodzaj < kPrzelewBankowy || rodzaj > kPrzelewPodatkowy) return;
+    if (!pokaz_formularz(services_, this, rodzaj, load_przelew(ds_, klucz), nullptr)) return;
     init_sql_przelew_wszystkie();
     lokalizuj(klucz);
 }
