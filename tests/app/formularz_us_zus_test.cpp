@@ -126,6 +126,8 @@ TEST_F(FormularzUsZus, PeriodTypeLoadsItsNumbersAndIdentifierTypeRefillsBoxNine)
 }
 
 TEST_F(FormularzUsZus, StoredTaxTransferReopensWithItsPeriodAndADeletedSymbol) {
+    // A new database comes with its symbols; this dictionary holds only one.
+    ASSERT_TRUE(db.ds.exec_sql("DELETE FROM symbolformularzaus"));
     TSymbolFormularzaUs sym;
     sym.symbol = "PIT-4R";
     ASSERT_TRUE(save_symbol_us(db.ds, sym));
