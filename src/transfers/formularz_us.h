@@ -11,6 +11,7 @@
 #include "core/datetime.h"
 #include "registers/przkth.h"
 #include "transfers/formularz.h"
+#include "transfers/kody.h"
 #include "transfers/przelew.h"
 
 namespace zlx {
