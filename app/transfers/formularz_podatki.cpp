@@ -1,6 +1,8 @@
 #include "app/transfers/formularz_podatki.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>

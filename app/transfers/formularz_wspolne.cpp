@@ -19,6 +19,7 @@
 #include "registers/slowniki.h"
 #include "registers/znaczniki.h"
 #include "transfers/format_kwoty.h"
+#include "transfers/lista_sql.h"
 
 namespace zlx::app {
 
