@@ -123,8 +123,9 @@ Tkthprz_detail_frm::Tkthprz_detail_frm(const Services& services, QWidget* owner)
         kg->addWidget(d, r, 2);
         kg->addWidget(new QLabel(QStringLiteral("Konto")), r + 1, 0);
         kg->addWidget(k, r + 1, 1, 1, 2);
-        r += 2;
+        r += 3;  // a gap between the two accounts
     }
+    kg->setRowMinimumHeight(2, 10);
     auto* bl = new QVBoxLayout(bank);
     bl->addWidget(konta);
     bl->addStretch();

@@ -27,6 +27,7 @@
 #include "app/registers/lista_model.h"
 #include "app/registers/nowagrupa_form.h"
 #include "app/registers/obrazki_znacznikow.h"
+#include "app/transfers/creatorformularz_form.h"
 #include "core/text.h"
 #include "registers/kanal_tree.h"
 #include "registers/kontrah_store.h"
@@ -253,6 +254,9 @@ void Tkthprz_master_frm::zbuduj() {
     auto* usun_btn = new QPushButton(QStringLiteral("Usuń [DEL]"));
     auto* uzyj_btn = new QPushButton(QStringLiteral("Użyj [CTRL+ENTER]"));
     auto* wyjdz_btn = new QPushButton(QStringLiteral("Wyjdź [ESC]"));
+    auto* generuj_btn = new QPushButton(QStringLiteral("Generuj Bankowy"));
+    generuj_btn->setToolTip(QStringLiteral("Wystaw nowy przelew bankowy"));
+    connect(generuj_btn, &QPushButton::clicked, this, &Tkthprz_master_frm::generuj_bankowy_btnClick);
     connect(nowy_btn, &QPushButton::clicked, this, &Tkthprz_master_frm::nowy_btnClick);
     connect(edytuj_btn, &QPushButton::clicked, this, &Tkthprz_master_frm::edytuj_btnClick);
     connect(usun_btn, &QPushButton::clicked, this, &Tkthprz_master_frm::usun_btnClick);
@@ -262,6 +266,7 @@ void Tkthprz_master_frm::zbuduj() {
     przyciski->addWidget(nowy_btn);
     przyciski->addWidget(edytuj_btn);
     przyciski->addWidget(usun_btn);
+    przyciski->addWidget(generuj_btn);
     przyciski->addStretch();
     przyciski->addWidget(uzyj_btn);
     przyciski->addWidget(wyjdz_btn);
@@ -451,6 +456,18 @@ void Tkthprz_master_frm::usun_btnClick() {
 void Tkthprz_master_frm::uzyj_btnClick() {
     if (model_->rowCount() > 0) wybrany_ = get_kontrah(ds_, biezacy_klucz());
     accept();
+}
+
+void Tkthprz_master_frm::generuj_bankowy_btnClick() {
+    std::vector<std::int32_t> klucze = model_->zaznaczone();
+    if (klucze.empty()) {
+        services_.dialogs.information(this, kZaznaczKth);
+        return;
+    }
+    Tcreatorformularz_frm screen(services_, this);
+    screen.set_przelew_data(nowy_przelew());
+    screen.set_lista_kth(std::move(klucze));
+    services_.screens.show_modal(screen);
 }
 
 void Tkthprz_master_frm::kanalTreeDragDrop(QTreeWidgetItem* wezel) {

@@ -53,6 +53,8 @@ class Tkthprz_master_frm : public QDialog {
     void edytuj_btnClick();
     void usun_btnClick();
     void uzyj_btnClick();
+    // Opens the bank transfer wizard for the ticked counterparties.
+    void generuj_bankowy_btnClick();
     void ustaw_znacznik(int nr);
     void dodaj_grupe();
     void zmien_nazwe_grupy();

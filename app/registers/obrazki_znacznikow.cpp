@@ -3,10 +3,13 @@
 #include <QPainter>
 #include <QPixmap>
 
+#include <array>
+
 namespace zlx::app {
 
-QIcon obrazek_znacznika(int nr) {
-    if (nr < 1 || nr > 20) return QIcon();
+namespace {
+
+QIcon narysuj_znacznik(int nr) {
     QPixmap pix(16, 16);
     pix.fill(Qt::transparent);
     QPainter p(&pix);
@@ -22,6 +25,17 @@ QIcon obrazek_znacznika(int nr) {
     p.setPen(Qt::white);
     p.drawText(QRect(0, 0, 16, 16), Qt::AlignCenter, QString::number(nr));
     return QIcon(pix);
+}
+
+}  // namespace
+
+QIcon obrazek_znacznika(int nr) {
+    if (nr < 1 || nr > 20) return QIcon();
+    // Drawn once each: the grid asks for a picture on every paint.
+    static std::array<QIcon, 21> obrazki;
+    QIcon& ikona = obrazki[static_cast<std::size_t>(nr)];
+    if (ikona.isNull()) ikona = narysuj_znacznik(nr);
+    return ikona;
 }
 
 QIcon obrazek_flagi() {

@@ -241,6 +241,7 @@ void Tformularz_frm::zbuduj() {
         t->addWidget(new QLabel(QStringLiteral("Uwagi")), 3, 0);
         t->addWidget(uwagi_tekst, 3, 1, 1, 2);
     } else {
+        uwagi_tekst->setParent(this);  // the wizard has no notes; the edit stays empty and hidden
         uwagi_tekst->hide();
     }
 

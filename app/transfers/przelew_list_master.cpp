@@ -11,9 +11,9 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTableView>
 #include <QTimer>
-#include <QToolButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -143,8 +143,11 @@ TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, QWidget
     on_key(*this, QKeySequence(Qt::Key_F4), [this] { edytuj_btnClick(); });
     on_key(*this, QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { usun_ze_wszystkich(); });
     on_ctrl_enter(*this, [this] { edytuj_btnClick(); });
-    // Space ticks the current row, as in the grid's tick-box column.
-    on_key(*grid_, QKeySequence(Qt::Key_Space), [this] {
+    // Space in the grid ticks the current row, as a click in the tick-box column does; elsewhere it
+    // types a blank.
+    auto* spacja = new QShortcut(QKeySequence(Qt::Key_Space), grid_);
+    spacja->setContext(Qt::WidgetShortcut);
+    connect(spacja, &QShortcut::activated, this, [this] {
         const int r = grid_->currentIndex().row();
         if (r >= 0) model_->zaznacz(r, !model_->zaznaczenie().contains(model_->klucz(r)));
     });

@@ -9,10 +9,13 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTableWidget>
 #include <QTest>
 
 #include "app/core/services.h"
+#include "app/registers/kthprz_master_form.h"
+#include "app/registers/lista_model.h"
 #include "app/transfers/creatorformularz_form.h"
 #include "app/transfers/frmDekodujAdres_form.h"
 #include "app/transfers/frmOpisZnacznikow_form.h"
@@ -333,6 +336,42 @@ TEST_F(Formularz, WizardGeneratesOneTransferPerChosenCounterparty) {
         EXPECT_EQ(rs->text("dost_konto"), "12102030405060708090001234");
     }
     EXPECT_EQ(w.get_przelew_data().dost_nazwa, "Trzeci");
+}
+
+TEST_F(Formularz, RegisterOpensTheWizardForTheTickedCounterparties) {
+    nasza_firma();
+    kontrahent("Pierwszy");
+    kontrahent("Drugi");
+    kontrahent("Trzeci");
+    Tkthprz_master_frm rejestr(services);
+    ASSERT_TRUE(test::show_offscreen(rejestr));
+    test::button(rejestr, "Generuj Bankowy")->click();
+    EXPECT_EQ(dialogs.texts(), QStringList{"Zaznacz jakiś kontrahentów"});
+    EXPECT_TRUE(screens.opened.empty());
+
+    auto* model =
+        qobject_cast<ListaModel*>(rejestr.findChild<QTableView*>(QStringLiteral("siatka"))->model());
+    ASSERT_TRUE(model);
+    ASSERT_GE(model->rowCount(), 3);
+    model->zaznacz(0, true);
+    model->zaznacz(2, true);
+    const std::vector<std::int32_t> klucze = {model->klucz(0), model->klucz(2)};
+    screens.on_show = [](QDialog& d) {
+        auto& w = dynamic_cast<Tcreatorformularz_frm&>(d);
+        w.kwota_edt->setText(QStringLiteral("5"));
+        w.generuj_btnClick();
+        return int(QDialog::Accepted);
+    };
+    test::button(rejestr, "Generuj Bankowy")->click();
+    ASSERT_EQ(screens.opened.size(), 1u);
+    EXPECT_EQ(screens.opened[0].class_name, "zlx::app::Tcreatorformularz_frm");
+    EXPECT_EQ(dialogs.texts().last(), "Koniec");
+    auto rs = db.ds.open_sql("select * from kartoteka order by nr_id");
+    ASSERT_EQ(rs->record_count(), 2u);
+    for (const std::int32_t k : klucze) {
+        EXPECT_EQ(rs->int_value("id_kontrah"), k);
+        rs->next();
+    }
 }
 
 }  // namespace

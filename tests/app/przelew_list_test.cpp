@@ -12,7 +12,6 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTest>
-#include <QToolButton>
 
 #include "app/core/services.h"
 #include "app/transfers/formularz_form.h"
@@ -334,6 +333,30 @@ TEST_F(PrzelewList, StartModeOneOpensTheBankScreenOnceShown) {
     lista.show();
     QTest::qWait(20);
     EXPECT_EQ(screens.opened.size(), 1u);  // once per opening
+}
+
+TEST_F(PrzelewList, KeysOfTheList) {
+    const std::int32_t a = dodaj("A", 100);
+    dodaj("B", 100);
+    TPrzelewListMaster_frm lista(services);
+    ASSERT_TRUE(test::show_offscreen(lista));
+    lista.siatka().setFocus();
+    ASSERT_TRUE(lista.lokalizuj(a));
+    test::press(Qt::Key_Space);
+    EXPECT_EQ(lista.model().zaznaczone(), std::vector<std::int32_t>{a});
+    test::press(Qt::Key_Return, Qt::ControlModifier);
+    test::press(Qt::Key_F4);
+    ASSERT_EQ(screens.opened.size(), 2u);
+    EXPECT_EQ(screens.opened[1].class_name, "zlx::app::Tformularz_frm");
+    dialogs.answers = {false};
+    test::press(Qt::Key_Delete, Qt::ControlModifier);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Czy na pewno chcesz usunąć kartoteki ?"});
+
+    auto* szukaj = kontrolka<QLineEdit>(lista, "szukaj_edt");
+    szukaj->setFocus();
+    test::type_text(QStringLiteral("a b"));
+    EXPECT_EQ(szukaj->text(), "a b");  // a blank typed in an edit does not tick a row
+    EXPECT_EQ(lista.model().zaznaczone(), std::vector<std::int32_t>{a});
 }
 
 TEST_F(PrzelewList, EscCloses) {

@@ -1,10 +1,12 @@
 // Saves pictures of the registers' screens on the demo data set: the counterparty register with two
-// rows ticked (kthprz_master.png), a counterparty's card (kthprz_detail.png), the own companies
-// (firma_master.png) and the title dictionary (slownik_tytulem.png): registers_screenshot FOLDER.
+// rows ticked (kthprz_master.png), a counterparty's card (kthprz_detail.png, its accounts page
+// kthprz_detail_bank.png), the own companies (firma_master.png) and the title dictionary
+// (slownik_tytulem.png): registers_screenshot FOLDER.
 // Runs offscreen with a fresh program folder.
 
 #include <QApplication>
 #include <QDir>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 
@@ -64,6 +66,8 @@ int main(int argc, char** argv) {
     zlx::app::Tkthprz_detail_frm karta(services, &rejestr);
     karta.set_kth(zlx::get_kontrah(services.ds, model->klucz(3)));
     saved = zapisz(karta, out, "kthprz_detail.png") && saved;
+    karta.findChild<QTabWidget*>(QStringLiteral("strony"))->setCurrentIndex(1);
+    saved = zapisz(karta, out, "kthprz_detail_bank.png") && saved;
 
     zlx::app::TfrmFirmaMaster firmy(services);
     saved = zapisz(firmy, out, "firma_master.png") && saved;

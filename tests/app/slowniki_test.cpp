@@ -26,7 +26,7 @@
 namespace zlx::app {
 namespace {
 
-class Slowniki : public ::testing::Test {
+class EkranySlownikow : public ::testing::Test {
   protected:
     test::NewDatabase db;
     test::ScriptedDialogs dialogs;
@@ -72,7 +72,7 @@ class Slowniki : public ::testing::Test {
     }
 };
 
-TEST_F(Slowniki, AktywnaLeavesExactlyOneDefaultCompany) {
+TEST_F(EkranySlownikow, AktywnaLeavesExactlyOneDefaultCompany) {
     const std::int32_t a = firma("Alfa");
     const std::int32_t b = firma("Beta");
     set_domyslna_firma(db.ds, a);
@@ -94,7 +94,7 @@ TEST_F(Slowniki, AktywnaLeavesExactlyOneDefaultCompany) {
     EXPECT_EQ(get_firma_my(db.ds, 0, kFirmaDomyslna).ID1, b);
 }
 
-TEST_F(Slowniki, CompanyAddEditPickAndDelete) {
+TEST_F(EkranySlownikow, CompanyAddEditPickAndDelete) {
     firma("Beta", "222");
     TfrmFirmaMaster screen(services);
     screen.set_nazwa_szukana("beta");
@@ -151,7 +151,7 @@ TEST_F(Slowniki, CompanyAddEditPickAndDelete) {
     EXPECT_EQ(screen.get_sel_firma().ID1, nowa.ID1);
 }
 
-TEST_F(Slowniki, CompanyCardWithEveryFieldEmptyIsStored) {
+TEST_F(EkranySlownikow, CompanyCardWithEveryFieldEmptyIsStored) {
     TfrmFirmaMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     screens.on_show = [&](QDialog& d) {
@@ -164,7 +164,7 @@ TEST_F(Slowniki, CompanyCardWithEveryFieldEmptyIsStored) {
     EXPECT_TRUE(dialogs.shown.empty());
 }
 
-TEST_F(Slowniki, CurrencyDomyslnaFlagsOnlyTheChosenOne) {
+TEST_F(EkranySlownikow, CurrencyDomyslnaFlagsOnlyTheChosenOne) {
     TfrmWalutaMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Waluty"));
@@ -213,7 +213,7 @@ TEST_F(Slowniki, CurrencyDomyslnaFlagsOnlyTheChosenOne) {
     EXPECT_EQ(screen.result(), 0) << "the screen is still open";
 }
 
-TEST_F(Slowniki, TaxFormSymbolRefusesABlankSymbol) {
+TEST_F(EkranySlownikow, TaxFormSymbolRefusesABlankSymbol) {
     TfrmSymbolFormUsMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     EXPECT_EQ(screen.windowTitle(), QStringLiteral("Symbol formularza Podatki"));
@@ -231,7 +231,7 @@ TEST_F(Slowniki, TaxFormSymbolRefusesABlankSymbol) {
     EXPECT_EQ(biezacy(screen, "symbol"), QStringLiteral("AAA-1"));
 }
 
-TEST_F(Slowniki, TitleIsAddedFilteredEditedAndPicked) {
+TEST_F(EkranySlownikow, TitleIsAddedFilteredEditedAndPicked) {
     TSlowTyt t{0, "Czynsz", "za lokal", "", ""};
     ASSERT_TRUE(save_slowtyt(db.ds, t));
     TfrmSlownikTytulemMaster screen(services);
@@ -275,7 +275,32 @@ TEST_F(Slowniki, TitleIsAddedFilteredEditedAndPicked) {
     EXPECT_EQ(screen.get_sel_slowtyt(), (TSlowTyt{t.slow_id, "Czynsz", "za biuro", "", ""}));
 }
 
-TEST_F(Slowniki, PickingFromAnEmptyTitleListGivesAClearedTitle) {
+TEST_F(EkranySlownikow, CardsStayOpenWithWhatWasTypedWhenTheDatabaseRefuses) {
+    TfrmSlownikTytulemMaster tytuly(services);
+    TfrmFirmaMaster firmy(services);
+    db.cn.execute_native("DROP TABLE tb_slowtyt");
+    db.cn.execute_native("DROP TABLE my");
+    int pokazy = 0;
+    screens.on_show = [&](QDialog& d) {
+        ++pokazy;
+        const char* nazwa =
+            d.windowTitle() == QStringLiteral("Nasza Firma") ? "firma_nazwa_edt" : "tytulem_edt";
+        edit(d, nazwa).setText(QStringLiteral("Wpisane"));
+        for (QAbstractButton* b : d.findChildren<QAbstractButton*>())
+            if (b->text().startsWith(QStringLiteral("Zapisz"))) b->click();
+        EXPECT_TRUE(d.isVisible()) << d.windowTitle().toStdString();
+        EXPECT_EQ(edit(d, nazwa).text(), QStringLiteral("Wpisane"));
+        return int(QDialog::Rejected);
+    };
+    ASSERT_TRUE(test::show_offscreen(tytuly));
+    test::button(tytuly, QStringLiteral("Dodaj [CTRL+INS]"))->click();
+    ASSERT_TRUE(test::show_offscreen(firmy));
+    test::button(firmy, QStringLiteral("Dodaj [CTRL+INS]"))->click();
+    EXPECT_EQ(pokazy, 2);
+    EXPECT_EQ(db.msgs.errors.size(), 2u) << "each refusal is reported once";
+}
+
+TEST_F(EkranySlownikow, PickingFromAnEmptyTitleListGivesAClearedTitle) {
     TfrmSlownikTytulemMaster screen(services);
     ASSERT_TRUE(test::show_offscreen(screen));
     test::button(screen, QStringLiteral("Użyj [CTRL+ENTER]"))->click();
