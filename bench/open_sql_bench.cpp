@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <string>
 
+#include "bench/support/baza_bench.h"
 #include "core/folder.h"
 #include "db/gl_ado_ds.h"
 #include "db/sql_format.h"
@@ -19,16 +20,11 @@
 namespace {
 
 using namespace zlx;
+using bench::heap_in_use;
+using bench::peak_mb;
 
 constexpr int kRows = 100000;
 const std::string kQuery = " select * from kartoteka ";
-
-struct Quiet : DbMessages {
-    void message(const std::string&) override {}
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::fprintf(stderr, "%s\n%s\n", statement.c_str(), detail.c_str());
-    }
-};
 
 const char* const kFirms[] = {"Przedsiębiorstwo Handlowo-Usługowe \"Łączność\" Sp. z o.o.",
                               "Zakład Usług Remontowo-Budowlanych Józef Żółkiewski",
@@ -83,51 +79,13 @@ std::string insert_transfer(int id) {
            v + ")";
 }
 
-// The database, made once per run in a temporary program folder.
-struct Database {
-    std::string folder;
-    Quiet quiet;
-    std::unique_ptr<TGlAdoCn_mod> cn;
-    std::unique_ptr<TGlAdoDs_mod> ds;
-
-    Database() {
-        folder =
-            (std::filesystem::temp_directory_path() / ("zlx-bench-" + std::to_string(getpid()))).string() +
-            "/";
-        set_program_folder(folder);
-        cn = std::make_unique<TGlAdoCn_mod>(quiet);
-        ds = std::make_unique<TGlAdoDs_mod>(*cn, quiet);
-        WriteTransaction tx(*cn);
-        for (int id = 1; id <= kRows; ++id)
-            if (!ds->exec_sql(insert_transfer(id))) std::abort();
-        tx.commit();
-    }
-    ~Database() {
-        ds.reset();
-        cn.reset();
-        std::filesystem::remove_all(folder);
-    }
-};
-
-Database& database() {
-    static Database db;
-    return db;
-}
-
-// Heap in use, small blocks and mapped ones.
-std::size_t heap_in_use() {
-    struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
-
-double peak_mb() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
+bench::BazaBench& database() {
+    static bench::BazaBench b("zlx-bench", kRows, insert_transfer);
+    return b;
 }
 
 void BM_open_sql(benchmark::State& state) {
-    Database& db = database();
+    bench::BazaBench& db = database();
     std::size_t rows = 0;
     double held_mb = 0;
     for (auto _ : state) {
@@ -144,7 +102,7 @@ void BM_open_sql(benchmark::State& state) {
 
 // SQLite alone: the same query stepped through, every column fetched as its own type.
 void BM_sqlite3_c_api(benchmark::State& state) {
-    Database& db = database();
+    bench::BazaBench& db = database();
     sqlite3* h = db.cn->get_glCn();
     std::size_t rows = 0;
     for (auto _ : state) {
@@ -172,7 +130,7 @@ void BM_sqlite3_c_api(benchmark::State& state) {
 
 // The stock sqlite3 tool printing the same rows (to /dev/null); includes starting the process.
 void BM_sqlite3_tool(benchmark::State& state) {
-    Database& db = database();
+    bench::BazaBench& db = database();
     const std::string command = "sqlite3 '" + db.cn->sciezka() + "' '" + kQuery + "' > /dev/null";
     for (auto _ : state)
         if (std::system(command.c_str()) != 0) state.SkipWithError("sqlite3 tool failed");

@@ -17,6 +17,7 @@
 #include <string>
 
 #include "app/transfers/przelew_list_model.h"
+#include "bench/support/baza_bench.h"
 #include "core/folder.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
@@ -27,6 +28,8 @@
 namespace {
 
 using namespace zlx;
+using bench::heap_in_use;
+using bench::peak_mb;
 
 constexpr int kRows = 100000;
 constexpr int kWMiesiacu = 10000;
@@ -34,13 +37,6 @@ constexpr int kWMiesiacu = 10000;
 constexpr int kWidoczne = 40;
 const TDateTime kOd = TDateTime::from_ymd(2026, 3, 1);
 const TDateTime kDo = TDateTime::from_ymd(2026, 3, 31);
-
-struct Quiet : DbMessages {
-    void message(const std::string&) override {}
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::fprintf(stderr, "%s\n%s\n", statement.c_str(), detail.c_str());
-    }
-};
 
 const char* const kFirmy[] = {"Przedsiębiorstwo Handlowo-Usługowe \"Łączność\" Sp. z o.o.",
                               "Zakład Usług Remontowo-Budowlanych Józef Żółkiewski",
@@ -73,45 +69,9 @@ std::string wstaw(int id) {
            s(miasto) + "," + sql_int(id % 21) + ")";
 }
 
-struct Baza {
-    std::string folder;
-    Quiet quiet;
-    std::unique_ptr<TGlAdoCn_mod> cn;
-    std::unique_ptr<TGlAdoDs_mod> ds;
-
-    Baza() {
-        folder = (std::filesystem::temp_directory_path() / ("zlx-bench-lista-" + std::to_string(getpid())))
-                     .string() +
-                 "/";
-        set_program_folder(folder);
-        cn = std::make_unique<TGlAdoCn_mod>(quiet);
-        ds = std::make_unique<TGlAdoDs_mod>(*cn, quiet);
-        WriteTransaction tx(*cn);
-        for (int id = 1; id <= kRows; ++id)
-            if (!ds->exec_sql(wstaw(id))) std::abort();
-        tx.commit();
-    }
-    ~Baza() {
-        ds.reset();
-        cn.reset();
-        std::filesystem::remove_all(folder);
-    }
-};
-
-Baza& baza() {
-    static Baza b;
+bench::BazaBench& baza() {
+    static bench::BazaBench b("zlx-bench-lista", kRows, wstaw);
     return b;
-}
-
-std::size_t heap_in_use() {
-    struct mallinfo2 m = mallinfo2();
-    return m.uordblks + m.hblkhd;
-}
-
-double peak_mb() {
-    rusage u{};
-    getrusage(RUSAGE_SELF, &u);
-    return static_cast<double>(u.ru_maxrss) / 1024.0;
 }
 
 // What the screen does on each query: open the set, hand it to the grid, let the grid paint a

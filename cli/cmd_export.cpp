@@ -22,21 +22,6 @@ namespace {
 constexpr const char* kUsage =
     "użycie: zlecenix-cli export --profile NAZWA --ids N[,M...] (--date rrrr-mm-dd | --own-dates)";
 
-// Reads "N[,M...]"; nothing when a part is not a whole number above 0.
-std::optional<std::vector<std::int32_t>> read_ids(const std::string& text) {
-    std::vector<std::int32_t> ids;
-    std::size_t pos = 0;
-    while (pos <= text.size()) {
-        std::size_t comma = text.find(',', pos);
-        if (comma == std::string::npos) comma = text.size();
-        const int id = to_int(text.substr(pos, comma - pos), 0);
-        if (id <= 0) return std::nullopt;
-        ids.push_back(id);
-        pos = comma + 1;
-    }
-    return ids;
-}
-
 // Returns the key of the first profile of that name (letter case ignored), or 0.
 std::int32_t profile_id(TGlAdoDs_mod& ds, const std::string& name) {
     std::unique_ptr<ResultSet> rs = ds.open_sql(kSqlListaProfili);

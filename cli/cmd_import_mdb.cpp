@@ -1,23 +1,12 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/stderr_messages.h"
 #include "core/folder.h"
 #include "db/mdb_file.h"
 #include "db/mdb_import.h"
 
 namespace zlx::cli {
-
-namespace {
-
-// Prints what the database layer would show in message boxes.
-struct StderrMessages : DbMessages {
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::cerr << "SQL: " << statement << "\n     " << detail << "\n";
-    }
-};
-
-}  // namespace
 
 // Imports an Access file of the older version into a new database (default: data/przDB.sqlite).
 int run_import_mdb(const Args& args) {

@@ -4,12 +4,14 @@
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "app/printing/wydruk_qt.h"
 #include "cli/commands.h"
+#include "cli/stderr_messages.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
@@ -19,29 +21,6 @@
 namespace zlx::cli {
 
 namespace {
-
-struct StderrMessages : DbMessages {
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::cerr << "błąd SQL: " << detail << "\n" << statement << "\n";
-    }
-};
-
-std::vector<std::int32_t> czytaj_numery(const std::string& tekst) {
-    std::vector<std::int32_t> numery;
-    std::size_t od = 0;
-    while (od <= tekst.size()) {
-        std::size_t przecinek = tekst.find(',', od);
-        if (przecinek == std::string::npos) przecinek = tekst.size();
-        const std::string kawalek = trim(tekst.substr(od, przecinek - od));
-        const int n = to_int(kawalek, 0);
-        if (n <= 0 || to_int(kawalek, 1) != n)
-            throw std::invalid_argument("nieprawidłowy numer przelewu: " + kawalek);
-        numery.push_back(n);
-        od = przecinek + 1;
-    }
-    return numery;
-}
 
 const char* nazwa_rodzaju(std::int32_t rodzaj) {
     switch (rodzaj) {
@@ -85,7 +64,12 @@ int run_print(const Args& args) {
         std::cerr << "użycie: zlecenix-cli print --ids N[,M...] --layout K --out PLIK.pdf\n";
         return 2;
     }
-    const std::vector<std::int32_t> numery = czytaj_numery(ids);
+    const std::optional<std::vector<std::int32_t>> wybrane = read_ids(ids);
+    if (!wybrane) {
+        std::cerr << "nieprawidłowy numer przelewu w: " << ids << "\n";
+        return 1;
+    }
+    const std::vector<std::int32_t>& numery = *wybrane;
     const int pozycja = to_int(uklad, -1);
 
     StderrMessages messages;

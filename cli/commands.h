@@ -3,6 +3,8 @@
 // The commands of zlecenix-cli. Each takes the arguments after its name and returns the exit status;
 // output goes to stdout, errors to stderr.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,8 @@ struct Command {
 // Returns the value after "--name" in args, or "" when absent.
 std::string option_value(const Args& args, const std::string& name);
 bool has_flag(const Args& args, const std::string& name);
+// Reads "N[,M...]", the order keys of --ids; nothing when a part is not a whole number above 0.
+std::optional<std::vector<std::int32_t>> read_ids(const std::string& text);
 
 // The commands, one file each.
 int run_archive(const Args& args);
@@ -27,6 +31,7 @@ int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
 int run_export(const Args& args);
 int run_print(const Args& args);
+int run_report(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

@@ -1,23 +1,12 @@
 #include <iostream>
 
 #include "cli/commands.h"
+#include "cli/stderr_messages.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
 #include "transfers/demo.h"
 
 namespace zlx::cli {
-
-namespace {
-
-// Database messages go to stderr, the statement of a failure with them.
-struct StderrMessages : DbMessages {
-    void message(const std::string& text) override { std::cerr << text << "\n"; }
-    void sql_error(const std::string& statement, const std::string& detail) override {
-        std::cerr << "błąd SQL: " << detail << "\n" << statement << "\n";
-    }
-};
-
-}  // namespace
 
 int run_demo(const Args&) {
     StderrMessages messages;

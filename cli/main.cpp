@@ -5,6 +5,7 @@
 
 #include "cli/commands.h"
 #include "core/folder.h"
+#include "core/text.h"
 #include "core/version.h"
 
 namespace zlx::cli {
@@ -21,6 +22,19 @@ bool has_flag(const Args& args, const std::string& name) {
     return false;
 }
 
+std::optional<std::vector<std::int32_t>> read_ids(const std::string& text) {
+    std::vector<std::int32_t> ids;
+    std::size_t pos = 0;
+    while (pos <= text.size()) {
+        std::size_t comma = text.find(',', pos);
+        if (comma == std::string::npos) comma = text.size();
+        const int id = to_int(text.substr(pos, comma - pos), 0);
+        if (id <= 0) return std::nullopt;
+        ids.push_back(id);
+        pos = comma + 1;
+    }
+    return ids;
+}
 
 namespace {
 
@@ -42,6 +56,12 @@ const Command kCommands[] = {
 #ifdef ZLX_CLI_PRINT
     {"print", "print --ids N[,M...] --layout K --out FILE.pdf",
      "prints stored orders of one kind with item K of their print list into a PDF file", run_print},
+    {"report",
+     "report --kind zbiorowka|zestawienie1|zestawienie2 --ids N[,M...] --out FILE.pdf [--account TEXT] "
+     "[--date yyyy-mm-dd] [--from yyyy-mm-dd --to yyyy-mm-dd]",
+     "prints the collective order (account and date; by default the default own company's account and today) "
+     "or a statement (period; by default the orders' dates) of stored orders into a PDF file",
+     run_report},
 #endif
 };
 

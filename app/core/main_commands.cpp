@@ -4,12 +4,15 @@
 #include "app/core/dialogs.h"
 #include "app/core/main_frm.h"
 #include "app/core/screen_factory.h"
+#include "app/db/archiwum_form.h"
 #include "app/db/baza_danych_form.h"
+#include "app/db/kreator_bazy_form.h"
+#include "app/db/przeniesienie_danych_form.h"
+#include "app/transfers/przelew_list_master.h"
 #include "app/printing/ustawienia_przelew_form.h"
 #include "app/registers/frmFirmaMaster_form.h"
 #include "app/registers/frmSlownikTytulemMaster_form.h"
 #include "app/registers/kthprz_master_form.h"
-#include "app/transfers/przelew_list_master.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -23,6 +26,27 @@ void zakoncz(Tmain_frm& main) {
 
 void baza_danych(Tmain_frm& main) {
     TfrmBazaDanych screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+void przeniesienie_danych(Tmain_frm& main) {
+    TfrmPrzeniesienieDanych screen(main.services(), &main);
+    main.services().screens.show_modal(screen);
+}
+
+// The wizard writes only the path; connecting again makes its choice take effect at once.
+void kreator_zmiany_wersji(Tmain_frm& main) {
+    const Services& s = main.services();
+    s.cn.disconnect_db();
+    {
+        TfrmKreatorBazy2010 screen(s.dialogs, &main);
+        s.screens.show_modal(screen);
+    }
+    s.cn.connect_db();
+}
+
+void archiwizacja(Tmain_frm& main) {
+    TfrmArchiwum screen(main.services(), &main);
     main.services().screens.show_modal(screen);
 }
 
@@ -100,6 +124,8 @@ const PrzyciskPanelu kPrzyciski[] = {
     {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", kontrahenci},
     {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", firmy_wlasne},
     {"Kartoteki", "Słownik Tytułem", "", slownik_tytulem},
+    {"Ustawienia", "Przeniesienie danych", "Przeniesienie danych z Programu Zlecenix 1",
+     przeniesienie_danych},
     {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", ustawienia_przelewy},
     {"Ustawienia", "Baza danych", "", baza_danych},
 };
@@ -113,8 +139,11 @@ const PozycjaMenu kPozycje[] = {
     {"Kartoteki", "Kontrahenci", false, kontrahenci},
     {"Kartoteki", "Firmy własne", false, firmy_wlasne},
     {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
+    {"Ustawienia", "Przeniesienie danych z Zlecenix 1", false, przeniesienie_danych},
     {"Ustawienia", "Baza danych", true, baza_danych},
+    {"Ustawienia", "Kreator zmiany wersji", true, kreator_zmiany_wersji},
     {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
+    {"Archiwizacja", nullptr, false, archiwizacja},
     {"Pomoc", "O programie", false, o_programie},
 };
 

@@ -1,5 +1,6 @@
 #include "app/core/screen.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QPushButton>
 #include <QShortcut>
@@ -22,6 +23,14 @@ void on_key(QWidget& window, const QKeySequence& key, std::function<void()> acti
 void on_ctrl_enter(QWidget& window, const std::function<void()>& action) {
     on_key(window, QKeySequence(Qt::CTRL | Qt::Key_Return), action);
     on_key(window, QKeySequence(Qt::CTRL | Qt::Key_Enter), action);
+}
+
+BusyCursor::BusyCursor() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+BusyCursor::~BusyCursor() {
+    QApplication::restoreOverrideCursor();
 }
 
 }  // namespace zlx::app

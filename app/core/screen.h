@@ -21,4 +21,13 @@ void on_key(QWidget& window, const QKeySequence& key, std::function<void()> acti
 // Ctrl+Enter on either Enter key.
 void on_ctrl_enter(QWidget& window, const std::function<void()>& action);
 
+// Shows the busy cursor while a long step runs, the normal one again when it ends (also by an error).
+class BusyCursor {
+  public:
+    BusyCursor();
+    ~BusyCursor();
+    BusyCursor(const BusyCursor&) = delete;
+    BusyCursor& operator=(const BusyCursor&) = delete;
+};
+
 }  // namespace zlx::app

@@ -23,6 +23,7 @@ void ustaw_formaty() {
 
 Program::Program(Dialogs& dialogs, ScreenFactory& screens)
     : messages_(dialogs),
+      wersja2010_(dialogs, screens),
       cn_(messages_),
       ds_(cn_, messages_),
       services_{dialogs, screens, cn_, ds_},

@@ -8,6 +8,7 @@
 #include "app/core/db_messages_box.h"
 #include "app/core/main_frm.h"
 #include "app/core/services.h"
+#include "app/db/DataModuleWersja2010_form.h"
 #include "db/gl_ado_cn.h"
 #include "db/gl_ado_ds.h"
 
@@ -21,9 +22,9 @@ QString folder_argument(const QStringList& arguments);
 void ustaw_formaty();
 
 // The modules of a running program, created in their order once the program folder is set: the
-// connection (a failure shows its message once and the program goes on unconnected), the data
-// module, the main window (which brings the schema up to date and reconnects). The first-run
-// database wizard is not part of start-up yet: firsttime is left as it is.
+// first-run check (the database wizard on the first start), the connection (a failure shows its
+// message once and the program goes on unconnected), the data module, the main window (which brings
+// the schema up to date and reconnects).
 class Program {
   public:
     Program(Dialogs& dialogs, ScreenFactory& screens);
@@ -33,6 +34,7 @@ class Program {
 
   private:
     DbMessagesBox messages_;
+    TDataModuleWersja2010 wersja2010_;
     TGlAdoCn_mod cn_;
     TGlAdoDs_mod ds_;
     Services services_;

@@ -29,6 +29,7 @@ class TfrmListaProfiliExportu : public QDialog {
 
     // The transfers to export (kartoteka rows with every column), handed over before the screen shows.
     void set_przelewy_eksportu(std::unique_ptr<ResultSet> przelewy);
+    const ResultSet* przelewy_eksportu() const { return przelewy_.get(); }
 
     void FormCreate();
     void FormShow();

@@ -100,6 +100,16 @@ void Tdrukuj_frm::set_przelew_us_lista(const std::vector<TPrzelew>& lista) {
     wypelnij_liste();
 }
 
+void Tdrukuj_frm::set_zbiorowka(const std::vector<WierszZbiorowki>& wiersze, const TParZbiorowka& par) {
+    sterowanie_.set_zbiorowka(wiersze, par);
+    wypelnij_liste();
+}
+
+void Tdrukuj_frm::set_zest_przel(const std::vector<WierszZestawienia>& wiersze, const TParZbiorowka& par) {
+    sterowanie_.set_zest_przel(wiersze, par);
+    wypelnij_liste();
+}
+
 int Tdrukuj_frm::wybrana_pozycja() const {
     return raporty_->currentRow();
 }

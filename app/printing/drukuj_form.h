@@ -31,6 +31,9 @@ class Tdrukuj_frm : public QDialog {
     void set_przelew_lista(const std::vector<TPrzelew>& lista);
     void set_przelew_zus_lista(const std::vector<TPrzelew>& lista);
     void set_przelew_us_lista(const std::vector<TPrzelew>& lista);
+    // The collective order (mode 4) and the statement (mode 5); rows and parameters are copied.
+    void set_zbiorowka(const std::vector<WierszZbiorowki>& wiersze, const TParZbiorowka& par);
+    void set_zest_przel(const std::vector<WierszZestawienia>& wiersze, const TParZbiorowka& par);
 
     void FormShow();
     void FormClose();
@@ -39,6 +42,7 @@ class Tdrukuj_frm : public QDialog {
 
     int wybrana_pozycja() const;
     const QString& drukarka() const { return drukarka_; }
+    const SterowanieWydrukiem& sterowanie() const { return sterowanie_; }
 
   protected:
     void showEvent(QShowEvent* e) override;

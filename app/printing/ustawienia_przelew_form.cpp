@@ -18,6 +18,9 @@
 
 #include "app/core/dialogs.h"
 #include "app/core/screen.h"
+#include "app/core/screen_factory.h"
+#include "app/registers/WalutaMaster_form.h"
+#include "app/registers/symbol_form_us_master_form.h"
 #include "core/ini.h"
 #include "core/text.h"
 
@@ -155,6 +158,25 @@ QWidget* TUstawieniaPrzelew_frm::strona_ogolne() {
     }
     l->addWidget(adres);
     l->addWidget(pole_wyboru("pionowe_napisy", QStringLiteral("Drukuj pionowe napisy na przelewach")));
+
+    // The currency and tax form symbol lists are kept here only.
+    auto* slowniki = new QHBoxLayout;
+    auto* waluty = new QPushButton(QStringLiteral("Waluty"));
+    waluty->setObjectName(QStringLiteral("waluty_btn"));
+    connect(waluty, &QPushButton::clicked, this, [this] {
+        TfrmWalutaMaster lista(services_, this);
+        services_.screens.show_modal(lista);
+    });
+    auto* symbole = new QPushButton(QStringLiteral("Symbol formularza (podatki)"));
+    symbole->setObjectName(QStringLiteral("symbole_btn"));
+    connect(symbole, &QPushButton::clicked, this, [this] {
+        TfrmSymbolFormUsMaster lista(services_, this);
+        services_.screens.show_modal(lista);
+    });
+    slowniki->addWidget(waluty);
+    slowniki->addWidget(symbole);
+    slowniki->addStretch();
+    l->addLayout(slowniki);
     l->addStretch();
     return strona;
 }

@@ -10,6 +10,7 @@
 #include <stdexcept>
 
 #include "app/printing/qt_canvas.h"
+#include "app/printing/raport_qt.h"
 
 namespace zlx::app {
 
@@ -34,6 +35,10 @@ void drukuj_do_pdf(const SterowanieWydrukiem& s, int pozycja, const QString& pli
     QPdfWriter writer(plik);
     writer.setResolution(600);
     writer.setCreator("Zlecenix");
+    if (s.pasmowy()) {
+        drukuj_raport_qt(s, pozycja, writer, Marginesy{});
+        return;
+    }
     przygotuj_strone(writer, s, pozycja);
     QtCanvas c(writer);
     s.steruj_drukowanie(c, pozycja);
@@ -42,6 +47,10 @@ void drukuj_do_pdf(const SterowanieWydrukiem& s, int pozycja, const QString& pli
 
 void drukuj_na_drukarce(const SterowanieWydrukiem& s, int pozycja, QPrinter& drukarka) {
     s.sprawdz(pozycja);
+    if (s.pasmowy()) {
+        drukuj_raport_qt(s, pozycja, drukarka, marginesy_drukarki(drukarka));
+        return;
+    }
     przygotuj_strone(drukarka, s, pozycja);
     QtCanvas c(drukarka);
     s.steruj_drukowanie(c, pozycja);
@@ -53,6 +62,14 @@ void pokaz_podglad(const SterowanieWydrukiem& s, int pozycja, QPrinter& drukarka
     przygotuj_strone(drukarka, s, pozycja);
     QPrintPreviewDialog dialog(&drukarka, rodzic);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
+        if (s.pasmowy()) {
+            try {
+                drukuj_raport_qt(s, pozycja, *p, marginesy_drukarki(*p));
+            } catch (const std::exception&) {
+                // As below: the trial read the same base file.
+            }
+            return;
+        }
         QtCanvas c(*p);
         try {
             s.steruj_drukowanie(c, pozycja);

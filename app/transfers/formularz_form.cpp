@@ -19,6 +19,7 @@
 #include "app/core/dialogs.h"
 #include "app/core/screen.h"
 #include "app/core/screen_factory.h"
+#include "app/printing/drukuj_form.h"
 #include "app/transfers/daty_qt.h"
 #include "app/transfers/frmDekodujAdres_form.h"
 #include "app/transfers/frmOpisZnacznikow_form.h"
@@ -80,6 +81,7 @@ Tformularz_frm::Tformularz_frm(const Services& services, bool kreator, QWidget* 
     on_key(*this, QKeySequence(Qt::Key_F2), [this] { lista_kth_btnClick(); });
     on_key(*this, QKeySequence(Qt::Key_F3), [this] { lista_firm_wlasnych_btnClick(); });
     on_key(*this, QKeySequence(Qt::Key_F5), [this] { kalkulator_btnClick(); });
+    on_key(*this, QKeySequence(Qt::Key_F8), [this] { drukuj_btnClick(); });
     on_key(*this, QKeySequence(Qt::Key_F10), [this] { zapisz_btn_->click(); });
     if (!kreator_) on_key(*this, QKeySequence(Qt::Key_F7), [this] { slownik_tytulow_btnClick(); });
     no_default_buttons(*this);
@@ -263,7 +265,12 @@ void Tformularz_frm::zbuduj() {
     przyciski->addWidget(zamien);
     przyciski->addWidget(kalk);
     przyciski->addStretch();
-    // "Drukuj [F8]" joins here with the print dialog.
+    if (!kreator_) {
+        auto* drukuj = przycisk("Drukuj [F8]", "Drukuj");
+        drukuj->setObjectName(QStringLiteral("drukuj_btn"));
+        connect(drukuj, &QPushButton::clicked, this, &Tformularz_frm::drukuj_btnClick);
+        przyciski->addWidget(drukuj);
+    }
     przyciski->addWidget(zapisz_btn_);
     if (do_cyklicznych_btn_) przyciski->addWidget(do_cyklicznych_btn_);
     przyciski->addWidget(wyjscie);
@@ -399,6 +406,14 @@ bool Tformularz_frm::zapisz(RodzajZapisu rodzaj) {
 
 void Tformularz_frm::zapisz_btnClick() {
     if (zapisz(RodzajZapisu::zapisz)) accept();
+}
+
+void Tformularz_frm::drukuj_btnClick() {
+    // Printing never stores the transfer; the wizard prints its last generated one as it stands.
+    if (!kreator_) save_data();
+    Tdrukuj_frm druk(services_, nullptr, this);
+    druk.set_przelew(przelew_);
+    services_.screens.show_modal(druk);
 }
 
 void Tformularz_frm::do_cyklicznych_btnClick() {

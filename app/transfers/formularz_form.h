@@ -46,6 +46,7 @@ class Tformularz_frm : public QDialog {
     void dsp_wystawiajacy();
     void save_data();
     void zapisz_btnClick();
+    void drukuj_btnClick();
     void do_cyklicznych_btnClick();
     void zamien_konta_btnClick();
     void lista_kth_btnClick();

@@ -178,9 +178,12 @@ void TPrzelewListMaster_frm::FormCreate() {
 }
 
 QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
+    // Two rows, so that every button fits a 1366-pixel screen.
     auto* pasek = new QWidget;
-    auto* h = new QHBoxLayout(pasek);
-    h->setContentsMargins(0, 0, 0, 0);
+    auto* wiersze = new QVBoxLayout(pasek);
+    wiersze->setContentsMargins(0, 0, 0, 0);
+    auto* h = new QHBoxLayout;
+    wiersze->addLayout(h);
     h->addWidget(new QLabel(QStringLiteral("Dodaj:")));
     auto* bankowy = przycisk("Bankowy", "Wystaw nowy przelew bankowy");
     bankowy->setObjectName(QStringLiteral("bankowy_btn"));
@@ -198,13 +201,13 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     h->addWidget(edytuj);
     h->addWidget(usun);
     h->addWidget(klonuj);
-    h->addSpacing(12);
 
     // The action bar; its pop-up sets the marker of the current row.
     auto* akcje = new QWidget;
     akcje->setObjectName(QStringLiteral("akcje_pasek"));
     auto* a = new QHBoxLayout(akcje);
     a->setContentsMargins(0, 0, 0, 0);
+    a->addWidget(zbuduj_przyciski_raportow());
     ustaw_znacznik_btn_->setText(QStringLiteral("Ustaw Znacznik"));
     ustaw_znacznik_btn_->setMenu(znaczniki_menu_);
     a->addWidget(ustaw_znacznik_btn_);
@@ -212,12 +215,13 @@ QWidget* TPrzelewListMaster_frm::zbuduj_przyciski() {
     auto* zadne = przycisk("Odznacz wszystkie");
     a->addWidget(wszystkie);
     a->addWidget(zadne);
-    h->addWidget(akcje);
+    a->addStretch();
     zbuduj_menu_kontekstowe(akcje);
 
     h->addStretch();
     auto* wyjdz = przycisk("Wyjdź [ESC]");
     h->addWidget(wyjdz);
+    wiersze->addWidget(akcje);
 
     connect(bankowy, &QPushButton::clicked, this, &TPrzelewListMaster_frm::bankowy_btnClick);
     connect(zus, &QPushButton::clicked, this, [this] { dodaj(kPrzelewZus); });

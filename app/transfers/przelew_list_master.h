@@ -8,10 +8,12 @@
 #include <QDialog>
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "app/core/services.h"
+#include "printing/wiersze_raportow.h"
 #include "transfers/lista_sql.h"
 
 class QComboBox;
@@ -54,6 +56,14 @@ class TPrzelewListMaster_frm : public QDialog {
     void DowolnyZnacznik(int nr_znacznika);
     void N11Click(int znacznik);
     void btnKlonujClick();
+    // The items of "Zbiorówka" and "Zestawienie": the chosen rows to the collective order screen, or
+    // as statement rows to the print dialog.
+    void drukujZbiorowke(ZakresWierszy zakres);
+    // "Drukuj  Zbiorczo" and "Elektroniczny Zlecenix": the ticked rows to the collective printing
+    // dialog or to the export profiles.
+    void DrukujZbiorczePrzelewy();
+    void exportuj_przelewy();
+    void drukujZestawienie(ZakresWierszy zakres);
 
     PrzelewListModel& model() { return *model_; }
     QTableView& siatka() { return *grid_; }
@@ -71,6 +81,10 @@ class TPrzelewListMaster_frm : public QDialog {
     void FormCreate();
     QWidget* zbuduj_filtry();
     QWidget* zbuduj_przyciski();
+    QWidget* zbuduj_przyciski_raportow();
+    // Copies the rows an action hands on; nullptr (after "Zaznacz jakieś przelewy" when nothing is
+    // ticked) when there are none.
+    std::unique_ptr<ResultSet> wiersze_do_przekazania(ZakresWierszy zakres);
     QWidget* zbuduj_podsumowania();
     void pokaz_btn_znaczniki();
     void zbuduj_menu_kontekstowe(QWidget* akcje);

@@ -60,7 +60,38 @@ void SterowanieWydrukiem::set_przelew_us_lista(const std::vector<TPrzelew>& list
     tryb_ = TrybWydruku::lista_us;
 }
 
+void SterowanieWydrukiem::set_zbiorowka(const std::vector<WierszZbiorowki>& wiersze,
+                                        const TParZbiorowka& par) {
+    wiersze_zbiorowki_ = wiersze;
+    par_ = par;
+    tryb_ = TrybWydruku::zbiorowka;
+}
+
+void SterowanieWydrukiem::set_zest_przel(const std::vector<WierszZestawienia>& wiersze,
+                                         const TParZbiorowka& par) {
+    wiersze_zestawienia_ = wiersze;
+    par_ = par;
+    tryb_ = TrybWydruku::zestawienie;
+}
+
+bool SterowanieWydrukiem::pasmowy() const {
+    return tryb_ == TrybWydruku::zbiorowka || tryb_ == TrybWydruku::zestawienie;
+}
+
+RaportPasmowy SterowanieWydrukiem::raport(int pozycja, const Marginesy& m) const {
+    const ProjektBazowy p = wczytaj_projekt_bazowy();
+    if (tryb_ == TrybWydruku::zbiorowka) return zbuduj_zbiorowke(p, m, wiersze_zbiorowki_, par_);
+    KolumnyRaportu kolumny;
+    if (pozycja == 1)
+        kolumny_zestawienia_2(kolumny);
+    else
+        kolumny_zestawienia_1(kolumny);
+    return zbuduj_zestawienie(p, m, wiersze_zestawienia_, kolumny, par_, TDateTime::today());
+}
+
 std::string SterowanieWydrukiem::podpis() const {
+    if (tryb_ == TrybWydruku::zbiorowka) return "Zbiorówka";
+    if (tryb_ == TrybWydruku::zestawienie) return "Zestawienie";
     return tryb_ == TrybWydruku::brak ? "" : "Przelew";
 }
 
@@ -76,6 +107,11 @@ std::vector<std::string> SterowanieWydrukiem::pozycje() const {
     } else if (us(tryb_)) {
         for (const PozycjaUkladu& u : kUkladyUs)
             out.emplace_back(u.nazwa);
+    } else if (tryb_ == TrybWydruku::zbiorowka) {
+        out.emplace_back("Zbiorcze polecenie przelewu");
+    } else if (tryb_ == TrybWydruku::zestawienie) {
+        out.emplace_back("Zestawienie operacji");
+        out.emplace_back("Zestawienie operacji wersja 2");
     }
     return out;
 }
@@ -142,6 +178,10 @@ void SterowanieWydrukiem::drukuj_strony(Canvas& c, int pozycja) const {
 }
 
 void SterowanieWydrukiem::sprawdz(int pozycja) const {
+    if (pasmowy()) {
+        wczytaj_projekt_bazowy();
+        return;
+    }
     const std::vector<TPrzelew>& lista = przelewy();
     if (tryb_ == TrybWydruku::brak || lista.empty()) return;
     RecordingCanvas proba;
@@ -152,6 +192,10 @@ void SterowanieWydrukiem::steruj_drukowanie(Canvas& c, int pozycja) const {
     if (tryb_ == TrybWydruku::brak) return;
     sprawdz(pozycja);
     c.orientation(orientacja(pozycja));
+    if (pasmowy()) {
+        drukuj_raport(c, MiaraPrzyblizona{}, raport(pozycja, Marginesy{}));
+        return;
+    }
     drukuj_strony(c, pozycja);
 }
 

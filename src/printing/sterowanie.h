@@ -11,17 +11,21 @@
 #include <vector>
 
 #include "printing/canvas.h"
+#include "printing/raporty_zbiorcze.h"
 #include "printing/ust_przelew.h"
 #include "transfers/przelew.h"
 
 namespace zlx {
 
-// Print modes (`tryb_wydruku`): 1 one bank transfer, 2 one ZUS, 3 one tax transfer, 6 to 8 the lists.
+// Print modes (`tryb_wydruku`): 1 one bank transfer, 2 one ZUS, 3 one tax transfer, 4 the collective
+// order, 5 the statement, 6 to 8 the lists.
 enum class TrybWydruku {
     brak = 0,
     bankowy = 1,
     zus = 2,
     us = 3,
+    zbiorowka = 4,
+    zestawienie = 5,
     lista_bankowa = 6,
     lista_zus = 7,
     lista_us = 8
@@ -39,8 +43,18 @@ class SterowanieWydrukiem {
     void set_przelew_zus_lista(const std::vector<TPrzelew>& lista);
     void set_przelew_us_lista(const std::vector<TPrzelew>& lista);
 
+    // The collective order and the statement keep copies of their rows and parameters.
+    void set_zbiorowka(const std::vector<WierszZbiorowki>& wiersze, const TParZbiorowka& par);
+    void set_zest_przel(const std::vector<WierszZestawienia>& wiersze, const TParZbiorowka& par);
+
     TrybWydruku tryb() const { return tryb_; }
-    // "Przelew" for every transfer mode.
+    // Tells whether the mode prints a banded report (modes 4 and 5) rather than transfer blanks.
+    bool pasmowy() const;
+    // Builds the banded report of the item for the printer's margins, on a freshly read base file:
+    // throws BladRaportu when the file lacks the page or the region.
+    RaportPasmowy raport(int pozycja, const Marginesy& m) const;
+
+    // "Przelew" for every transfer mode, "Zbiorówka" and "Zestawienie" for the reports.
     std::string podpis() const;
     // The texts of the dialog's list "Raporty".
     std::vector<std::string> pozycje() const;
@@ -54,22 +68,26 @@ class SterowanieWydrukiem {
     static void zapamietaj_drukarke(const std::string& nazwa);
 
     // Runs the item onto the canvas: orientation, then one page per transfer, a new page between
-    // transfers. The first page is tried beforehand, so a setting that cannot be read throws
-    // BladUstawienia before anything reaches the canvas.
+    // transfers (a banded report with half-inch margins and approximate text widths). The first page is tried
+    // beforehand, so a setting that cannot be read throws BladUstawienia before anything reaches the canvas.
     void steruj_drukowanie(Canvas& c, int pozycja) const;
     // Draws the first page onto a recording canvas; throws BladUstawienia as the real run would.
     void sprawdz(int pozycja) const;
     // Draws the pages without the trial (the report writer's print event).
     void drukuj_strony(Canvas& c, int pozycja) const;
+    // The transfers handed over, in print order.
+    const std::vector<TPrzelew>& przelewy() const;
 
   private:
     void drukuj_jeden(Canvas& c, int pozycja, const TPrzelew& t) const;
-    const std::vector<TPrzelew>& przelewy() const;
 
     TrybWydruku tryb_ = TrybWydruku::brak;
     TUstPrzelew ust_;
     std::vector<TPrzelew> jeden_;
     const std::vector<TPrzelew>* lista_ = nullptr;
+    std::vector<WierszZbiorowki> wiersze_zbiorowki_;
+    std::vector<WierszZestawienia> wiersze_zestawienia_;
+    TParZbiorowka par_;
 };
 
 // The ticked transfers of the list split by kind for "Drukuj zbiorczo"; other kinds are skipped.

@@ -14,6 +14,7 @@
 #include <QTest>
 
 #include "app/core/services.h"
+#include "app/printing/drukuj_form.h"
 #include "app/registers/kthprz_master_form.h"
 #include "app/registers/lista_model.h"
 #include "app/transfers/creatorformularz_form.h"
@@ -127,6 +128,34 @@ TEST_F(Formularz, SaveStoresWhatWasTypedAndCloses) {
     EXPECT_EQ(p.waluta, "PLN");
     EXPECT_EQ(f.get_przelew_data().dost_konto_cyfry, "12102030405060708090001234");
     EXPECT_EQ(f.get_przelew_data().kwota_druk, "**1234,50");
+}
+
+TEST_F(Formularz, PrintHandsTheTypedTransferToThePrintDialogAndStoresNothing) {
+    nasza_firma();
+    Tformularz_frm f(services);
+    f.set_przelew_data(nowy_przelew());
+    ASSERT_TRUE(test::show_offscreen(f));
+    f.odbiorca_nazwa_edt->setText(QStringLiteral("Łukasz"));
+    f.kwota_edt->setText(QStringLiteral("7,05"));
+    TPrzelew printed;
+    TrybWydruku tryb = TrybWydruku::brak;
+    screens.on_show = [&](QDialog& d) {
+        auto& druk = dynamic_cast<Tdrukuj_frm&>(d);
+        tryb = druk.sterowanie().tryb();
+        if (!druk.sterowanie().przelewy().empty()) printed = druk.sterowanie().przelewy().front();
+        return static_cast<int>(QDialog::Rejected);
+    };
+    test::press(Qt::Key_F8);
+    ASSERT_EQ(screens.opened.size(), 1u);
+    EXPECT_EQ(screens.opened[0].class_name, QStringLiteral("zlx::app::Tdrukuj_frm"));
+    EXPECT_EQ(tryb, TrybWydruku::bankowy);
+    EXPECT_EQ(printed.dost_nazwa, "Łukasz");
+    EXPECT_EQ(printed.kwota_druk, "**7,05");
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(wierszy(), 0);
+    test::button(f, QStringLiteral("Drukuj [F8]"))->click();
+    EXPECT_EQ(screens.opened.size(), 2u);
+    EXPECT_EQ(wierszy(), 0);
 }
 
 TEST_F(Formularz, AFailedSaveKeepsTheScreenOpenWithWhatWasTyped) {

@@ -53,6 +53,8 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
         {"Kartoteki", "Kontrahenci", "Wejdź do kartoteki kontrahentów", "zlx::app::Tkthprz_master_frm"},
         {"Kartoteki", "Firmy własne", "Wejdź do kartoteki firm własnych", "zlx::app::TfrmFirmaMaster"},
         {"Kartoteki", "Słownik Tytułem", "", "zlx::app::TfrmSlownikTytulemMaster"},
+        {"Ustawienia", "Przeniesienie danych", "Przeniesienie danych z Programu Zlecenix 1",
+         "zlx::app::TfrmPrzeniesienieDanych"},
         {"Ustawienia", "Ustawienia Przelewy", "Opcje przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
         {"Ustawienia", "Baza danych", "", "zlx::app::TfrmBazaDanych"},
     };
@@ -100,9 +102,13 @@ TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
         {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
         {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
         {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
+        {"Ustawienia", "Przeniesienie danych z Zlecenix 1", "zlx::app::TfrmPrzeniesienieDanych"},
         {"Ustawienia", "-", ""},
         {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
+        {"Ustawienia", "-", ""},
+        {"Ustawienia", "Kreator zmiany wersji", "zlx::app::TfrmKreatorBazy2010"},
         {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
+        {"Archiwizacja", "", "zlx::app::TfrmArchiwum"},
         {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
@@ -177,6 +183,7 @@ TEST_F(MainFrm, AboutBoxShowsNameAndVersionAndOkClosesIt) {
         EXPECT_FALSE(about.isVisible()) << "Enter presses OK";
         return about.result();
     };
+    screens.opened.clear();  // the first-run wizard
     for (QAction* top : main.menuBar()->actions())
         if (top->menu())
             for (QAction* item : top->menu()->actions())

@@ -14,6 +14,8 @@
 #include <QTest>
 
 #include "app/core/services.h"
+#include "app/export/frmListaProfiliExportu_form.h"
+#include "app/printing/frm_drukuj_zbiorczo_form.h"
 #include "app/transfers/formularz_form.h"
 #include "app/transfers/frmDialogDataKlonuj_form.h"
 #include "app/transfers/przelew_list_model.h"
@@ -100,6 +102,7 @@ TEST_F(PrzelewList, OpensOnTheLastWeekWithItsColumnsAndTotals) {
     EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania");
     EXPECT_EQ(etykieta(lista, "wszystkie_lbl"), "1245,06");
     EXPECT_EQ(etykieta(lista, "zaznaczone_lbl"), "0,00");
+    EXPECT_LE(lista.minimumSizeHint().width(), 1366) << "every control fits a 1366-pixel screen";
 
     kontrolka<QComboBox>(lista, "schemat_okres_cmb")->setCurrentIndex(0);  // "Dzisiaj"
     EXPECT_EQ(nazwy(lista), (QStringList{"Dzisiejszy"}));
@@ -123,6 +126,45 @@ TEST_F(PrzelewList, TicksColourRowsAndFeedTheTotals) {
     EXPECT_EQ(etykieta(lista, "zaznaczone_lbl"), "12,55");
     test::button(lista, "Odznacz wszystkie")->click();
     EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania");
+}
+
+TEST_F(PrzelewList, CollectivePrintingAndExportTakeTheTickedRows) {
+    const std::int32_t bankowy = dodaj("Bankowy", 1000);
+    dodaj("Pominięty", 2000);
+    const std::int32_t podatek = dodaj("Urząd", 300, 0, 2);
+    TPrzelewListMaster_frm lista(services);
+    ASSERT_EQ(lista.model().rowCount(), 3);
+    test::button(lista, "Drukuj  Zbiorczo")->click();
+    test::button(lista, "Elektroniczny Zlecenix")->click();
+    EXPECT_EQ(dialogs.texts(), (QStringList{"Zaznacz jakieś przelewy", "Zaznacz jakieś przelewy"}));
+    EXPECT_TRUE(screens.opened.empty());
+
+    auto& m = lista.model();
+    m.setData(m.index(0, PrzelewListModel::kZaznaczenie), Qt::Checked, Qt::CheckStateRole);
+    m.setData(m.index(2, PrzelewListModel::kZaznaczenie), Qt::Checked, Qt::CheckStateRole);
+    std::vector<std::int32_t> bank_ids, us_ids, export_ids;
+    screens.on_show = [&](QDialog& d) {
+        if (auto* z = dynamic_cast<TfrmDrukujZbiorczo*>(&d)) {
+            for (const TPrzelew& t : z->przelewy().bankowe)
+                bank_ids.push_back(t.nr_id);
+            for (const TPrzelew& t : z->przelewy().us)
+                us_ids.push_back(t.nr_id);
+        }
+        if (auto* e = dynamic_cast<TfrmListaProfiliExportu*>(&d)) {
+            const ResultSet* rs = e->przelewy_eksportu();
+            for (std::size_t i = 0; rs && i < rs->total_count(); ++i)
+                export_ids.push_back(rs->row(i).int_value("nr_id"));
+        }
+        return static_cast<int>(QDialog::Rejected);
+    };
+    test::button(lista, "Drukuj  Zbiorczo")->click();
+    test::button(lista, "Elektroniczny Zlecenix")->click();
+    ASSERT_EQ(screens.opened.size(), 2u);
+    EXPECT_EQ(screens.opened[0].class_name, "zlx::app::TfrmDrukujZbiorczo");
+    EXPECT_EQ(screens.opened[1].class_name, "zlx::app::TfrmListaProfiliExportu");
+    EXPECT_EQ(bank_ids, std::vector<std::int32_t>{bankowy});
+    EXPECT_EQ(us_ids, std::vector<std::int32_t>{podatek});
+    EXPECT_EQ(export_ids, (std::vector<std::int32_t>{bankowy, podatek}));
 }
 
 TEST_F(PrzelewList, QuickFilterHidesRowsButNotFromTheTotal) {

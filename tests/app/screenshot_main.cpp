@@ -1,6 +1,7 @@
 // Saves pictures of the main window as a user sees it on a 1366×768 screen (its work area below a
-// panel), the same with its first menu open, and the database selection screen:
-// zlecenix_screenshot FOLDER. Runs offscreen with a fresh program folder.
+// panel), the same with its first menu open, and the database screens (selection, wizard, archive,
+// data transfer): zlecenix_screenshot FOLDER. Runs offscreen with a fresh program folder, past its
+// first run.
 
 #include <QApplication>
 #include <QDir>
@@ -14,8 +15,12 @@
 #include "app/core/dialogs.h"
 #include "app/core/screen_factory.h"
 #include "app/core/startup.h"
+#include "app/db/archiwum_form.h"
 #include "app/db/baza_danych_form.h"
+#include "app/db/kreator_bazy_form.h"
+#include "app/db/przeniesienie_danych_form.h"
 #include "core/folder.h"
+#include "core/settings.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {
@@ -28,6 +33,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Zlecenix 2010"));
     QTemporaryDir folder;
     zlx::set_program_folder(QDir(folder.path()).absolutePath().toStdString() + "/");
+    zlx::zapisz_firsttime(0);  // the wizard would wait for a user
 
     zlx::app::QtDialogs dialogs;
     zlx::app::ScreenFactory screens;
@@ -55,6 +61,21 @@ int main(int argc, char** argv) {
     baza.show();
     QApplication::processEvents();
     saved = baza.grab().save(out.filePath(QStringLiteral("baza_danych.png"))) && saved;
+
+    zlx::app::TfrmKreatorBazy2010 kreator(dialogs, &main);
+    kreator.show();
+    QApplication::processEvents();
+    saved = kreator.grab().save(out.filePath(QStringLiteral("kreator_bazy.png"))) && saved;
+
+    zlx::app::TfrmArchiwum archiwum(main.services(), &main);
+    archiwum.show();
+    QApplication::processEvents();
+    saved = archiwum.grab().save(out.filePath(QStringLiteral("archiwum.png"))) && saved;
+
+    zlx::app::TfrmPrzeniesienieDanych przeniesienie(main.services(), &main);
+    przeniesienie.show();
+    QApplication::processEvents();
+    saved = przeniesienie.grab().save(out.filePath(QStringLiteral("przeniesienie_danych.png"))) && saved;
     if (!saved) {
         std::fprintf(stderr, "cannot write into %s\n", argv[1]);
         return 1;

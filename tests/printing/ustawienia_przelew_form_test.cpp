@@ -111,5 +111,16 @@ TEST_F(UstawieniaForm, BadColourNumberIsToldOncePerRowAndPaintsWhatItCouldRead) 
     EXPECT_EQ(probka(f, "kolortlo1"), QColor(245, 0, 0));
 }
 
+TEST_F(UstawieniaForm, WalutyAndSymbolFormularzaOpenTheirLists) {
+    TUstawieniaPrzelew_frm f(services);
+    test::button(f, QStringLiteral("Waluty"))->click();
+    test::button(f, QStringLiteral("Symbol formularza (podatki)"))->click();
+    ASSERT_EQ(screens.opened.size(), 2u);
+    EXPECT_EQ(screens.opened[0].class_name, QStringLiteral("zlx::app::TfrmWalutaMaster"));
+    EXPECT_EQ(screens.opened[0].caption, QStringLiteral("Waluty"));
+    EXPECT_EQ(screens.opened[1].class_name, QStringLiteral("zlx::app::TfrmSymbolFormUsMaster"));
+    EXPECT_EQ(screens.opened[1].caption, QStringLiteral("Symbol formularza Podatki"));
+}
+
 }  // namespace
 }  // namespace zlx::app

@@ -1,0 +1,20 @@
+#pragma once
+
+// A banded report (the collective order, the statement) on a Qt paged device: the page size of the
+// base file, the margins from the device's unprintable strips (a PDF has none, so half an inch each).
+
+#include <QPagedPaintDevice>
+#include <QPrinter>
+
+#include "printing/sterowanie.h"
+
+namespace zlx::app {
+
+// The printer's margins: its unprintable strips, each at least half an inch.
+Marginesy marginesy_drukarki(const QPrinter& drukarka);
+
+// Builds the report of the item for the margins and draws it on the device. Throws BladRaportu.
+void drukuj_raport_qt(const SterowanieWydrukiem& s, int pozycja, QPagedPaintDevice& device,
+                      const Marginesy& m);
+
+}  // namespace zlx::app
