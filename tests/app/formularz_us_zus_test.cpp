@@ -126,11 +126,6 @@ TEST_F(FormularzUsZus, PeriodTypeLoadsItsNumbersAndIdentifierTypeRefillsBoxNine)
 }
 
 TEST_F(FormularzUsZus, StoredTaxTransferReopensWithItsPeriodAndADeletedSymbol) {
-    // A new database comes with its symbols; this dictionary holds only one.
-    ASSERT_TRUE(db.ds.exec_sql("DELETE FROM symbolformularzaus"));
-    TSymbolFormularzaUs sym;
-    sym.symbol = "PIT-4R";
-    ASSERT_TRUE(save_symbol_us(db.ds, sym));
     TPrzelew p = nowy_przelew();
     p.rodzaj_przelewu = kPrzelewPodatkowy;
     p.dost_nazwa = "Urząd Skarbowy Kraków-Krowodrza";
@@ -141,7 +136,7 @@ TEST_F(FormularzUsZus, StoredTaxTransferReopensWithItsPeriodAndADeletedSymbol) {
     p.us_rokokresu = "24";
     p.us_typiduzup = "P";
     p.us_iduzup = "80010112345";
-    p.us_symbolformularza = "CIT-8";  // not in the dictionary any more
+    p.us_symbolformularza = "ZZ-99";  // not in the dictionary any more
     p.us_identyfikacjazobowiazania = "decyzja 7/2024";
     ASSERT_TRUE(save_przelew(db.ds, p));
 
@@ -153,8 +148,9 @@ TEST_F(FormularzUsZus, StoredTaxTransferReopensWithItsPeriodAndADeletedSymbol) {
     EXPECT_EQ(f.rok_okres_edt->currentText(), "24");
     EXPECT_EQ(f.identyfikator_uzup_cmb->currentText(), "P-Pesel");
     EXPECT_EQ(f.identyfikator_edt->text(), "80010112345") << "showing the type keeps the stored value";
-    EXPECT_EQ(f.symbol_formularza_cmb->currentText(), "CIT-8");
-    EXPECT_EQ(pozycje(f.symbol_formularza_cmb), (QStringList{"PIT-4R"}));
+    EXPECT_EQ(f.symbol_formularza_cmb->currentText(), "ZZ-99");
+    EXPECT_TRUE(pozycje(f.symbol_formularza_cmb).contains("VAT-7")) << "the dictionary is listed";
+    EXPECT_FALSE(pozycje(f.symbol_formularza_cmb).contains("ZZ-99"));
     EXPECT_EQ(f.odbiorca_nazwacd_edt->text(), "ul. Lubelska 13");
 
     f.zapisz_btnClick();
@@ -163,7 +159,7 @@ TEST_F(FormularzUsZus, StoredTaxTransferReopensWithItsPeriodAndADeletedSymbol) {
     EXPECT_EQ(z.us_typokresu, "K");
     EXPECT_EQ(z.us_nrokresu, "03");
     EXPECT_EQ(z.us_rokokresu, "24");
-    EXPECT_EQ(z.us_symbolformularza, "CIT-8");
+    EXPECT_EQ(z.us_symbolformularza, "ZZ-99");
     EXPECT_EQ(z.us_typiduzup, "P");
     EXPECT_EQ(z.tytulem, "zachowany tytuł");
     EXPECT_EQ(z.rodzaj_przelewu, kPrzelewPodatkowy);
