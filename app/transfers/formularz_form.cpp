@@ -8,11 +8,9 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QRegularExpressionValidator>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -21,6 +19,7 @@
 #include "app/core/screen_factory.h"
 #include "app/printing/drukuj_form.h"
 #include "app/transfers/daty_qt.h"
+#include "app/transfers/formularz_wspolne.h"
 #include "app/transfers/frmDekodujAdres_form.h"
 #include "app/transfers/frmOpisZnacznikow_form.h"
 #include "app/transfers/obrazki_przelewow.h"
@@ -47,23 +46,6 @@ QString q(std::string_view s) {
 }
 std::string s(const QLineEdit* e) {
     return e->text().toStdString();
-}
-
-// Desktop calculators in the order they are looked for.
-constexpr const char* kKalkulatory[] = {"gnome-calculator", "kcalc",     "qalculate-qt", "qalculate-gtk",
-                                        "galculator",       "mate-calc", "xcalc"};
-
-QLineEdit* edit(const char* nazwa, const char* podpowiedz = "") {
-    auto* e = new QLineEdit;
-    e->setObjectName(QString::fromUtf8(nazwa));
-    if (*podpowiedz) e->setToolTip(QString::fromUtf8(podpowiedz));
-    return e;
-}
-
-QPushButton* przycisk(const char* tekst, const char* podpowiedz = "") {
-    auto* b = new QPushButton(QString::fromUtf8(tekst));
-    if (*podpowiedz) b->setToolTip(QString::fromUtf8(podpowiedz));
-    return b;
 }
 
 }  // namespace
@@ -97,9 +79,9 @@ QGroupBox* Tformularz_frm::grupa_strony(const QString& tytul, bool odbiorca) {
     QLineEdit* kod = odbiorca ? odbiorca_kodpocz_edt : wyst_kodp_edt;
     QLineEdit* miasto = odbiorca ? odb_miejscowosc : wyst_miejscowosc_edt;
     QLineEdit* skrot = odbiorca ? odb_skrot_edt : wyst_skrot_edt;
-    auto* lista = odbiorca ? przycisk("Lista [F2]", "Wybierz odbiorcę z listy")
-                           : przycisk("Lista [F3]", "Wybierz wystawiającego z listy");
-    auto* dekoduj_btn = przycisk("Dekoduj Adres");
+    auto* lista = odbiorca ? przycisk_formularza("Lista [F2]", "Wybierz odbiorcę z listy")
+                           : przycisk_formularza("Lista [F3]", "Wybierz wystawiającego z listy");
+    auto* dekoduj_btn = przycisk_formularza("Dekoduj Adres");
     connect(lista, &QPushButton::clicked, this,
             odbiorca ? &Tformularz_frm::lista_kth_btnClick : &Tformularz_frm::lista_firm_wlasnych_btnClick);
     connect(dekoduj_btn, &QPushButton::clicked, this,
@@ -141,24 +123,24 @@ QGroupBox* Tformularz_frm::grupa_strony(const QString& tytul, bool odbiorca) {
 }
 
 void Tformularz_frm::zbuduj() {
-    odbiorca_nazwa_edt = edit("odbiorca_nazwa_edt", "Nazwa odbiorcy");
-    odbiorca_nazwacd_edt = edit("odbiorca_nazwacd_edt", "Nazwa odbiorcy cd");
-    odbiorca_rachunek_edt = edit("odbiorca_rachunek_edt", "Rachunek odbiorcy");
-    odb_adres_edt = edit("odb_adres_edt");
-    odbiorca_kodpocz_edt = edit("odbiorca_kodpocz_edt");
-    odb_miejscowosc = edit("odb_miejscowosc");
-    odb_skrot_edt = edit("odb_skrot_edt");
-    wyst_nazwa_edt = edit("wyst_nazwa_edt", "Nazwa wystawiającego");
-    wyst_nazwacd_edt = edit("wyst_nazwacd_edt", "Nazwa wystawiającego cd");
-    wyst_rachunek_edt = edit("wyst_rachunek_edt", "Rachunek wystawiającego");
-    wyst_adres_edt = edit("wyst_adres_edt");
-    wyst_kodp_edt = edit("wyst_kodp_edt");
-    wyst_miejscowosc_edt = edit("wyst_miejscowosc_edt");
-    wyst_skrot_edt = edit("wyst_skrot_edt");
-    tytulem_edt = edit("tytulem_edt", "Tytułem");
-    tytulemcd_edt = edit("tytulemcd_edt", "Tytułem Cd.");
-    kwota_edt = edit("kwota_edt", "Wpisz kwotę");
-    uwagi_tekst = edit("uwagi_tekst");
+    odbiorca_nazwa_edt = pole_edycji("odbiorca_nazwa_edt", "Nazwa odbiorcy");
+    odbiorca_nazwacd_edt = pole_edycji("odbiorca_nazwacd_edt", "Nazwa odbiorcy cd");
+    odbiorca_rachunek_edt = pole_edycji("odbiorca_rachunek_edt", "Rachunek odbiorcy");
+    odb_adres_edt = pole_edycji("odb_adres_edt");
+    odbiorca_kodpocz_edt = pole_edycji("odbiorca_kodpocz_edt");
+    odb_miejscowosc = pole_edycji("odb_miejscowosc");
+    odb_skrot_edt = pole_edycji("odb_skrot_edt");
+    wyst_nazwa_edt = pole_edycji("wyst_nazwa_edt", "Nazwa wystawiającego");
+    wyst_nazwacd_edt = pole_edycji("wyst_nazwacd_edt", "Nazwa wystawiającego cd");
+    wyst_rachunek_edt = pole_edycji("wyst_rachunek_edt", "Rachunek wystawiającego");
+    wyst_adres_edt = pole_edycji("wyst_adres_edt");
+    wyst_kodp_edt = pole_edycji("wyst_kodp_edt");
+    wyst_miejscowosc_edt = pole_edycji("wyst_miejscowosc_edt");
+    wyst_skrot_edt = pole_edycji("wyst_skrot_edt");
+    tytulem_edt = pole_edycji("tytulem_edt", "Tytułem");
+    tytulemcd_edt = pole_edycji("tytulemcd_edt", "Tytułem Cd.");
+    kwota_edt = pole_edycji("kwota_edt", "Wpisz kwotę");
+    uwagi_tekst = pole_edycji("uwagi_tekst");
     uwagi_tekst->setMaxLength(250);
     for (QLineEdit* e : {tytulem_edt, tytulemcd_edt}) {
         QFont f = e->font();
@@ -213,7 +195,7 @@ void Tformularz_frm::zbuduj() {
     gora->addStretch();
     gora->addWidget(znacznik_cmb);
     if (!kreator_) {
-        auto* z = przycisk("z", "Pokaż listę znaczników");
+        auto* z = przycisk_formularza("z", "Pokaż listę znaczników");
         z->setMaximumWidth(28);
         connect(z, &QPushButton::clicked, this, &Tformularz_frm::znaczniki_btnClick);
         gora->addWidget(z);
@@ -226,8 +208,8 @@ void Tformularz_frm::zbuduj() {
     t->addWidget(new QLabel(QStringLiteral("Tytułem cd")), 1, 0);
     t->addWidget(tytulemcd_edt, 1, 1);
     if (!kreator_) {
-        auto* slownik = przycisk("[F7]", "Pokaż słownik tytułów przelewów");
-        auto* plus = przycisk("+", "Dodaje bieżący tytuł przelewu do słownika tytułów");
+        auto* slownik = przycisk_formularza("[F7]", "Pokaż słownik tytułów przelewów");
+        auto* plus = przycisk_formularza("+", "Dodaje bieżący tytuł przelewu do słownika tytułów");
         connect(slownik, &QPushButton::clicked, this, &Tformularz_frm::slownik_tytulow_btnClick);
         connect(plus, &QPushButton::clicked, this, &Tformularz_frm::dodaj_do_slownika_btnClick);
         t->addWidget(slownik, 0, 2);
@@ -247,18 +229,18 @@ void Tformularz_frm::zbuduj() {
         uwagi_tekst->hide();
     }
 
-    auto* zamien = przycisk("Zamień konta", "Zamień konta");
+    auto* zamien = przycisk_formularza("Zamień konta", "Zamień konta");
     connect(zamien, &QPushButton::clicked, this, &Tformularz_frm::zamien_konta_btnClick);
-    auto* kalk = przycisk("Kalkulator [F5]", "Kalkulator");
+    auto* kalk = przycisk_formularza("Kalkulator [F5]", "Kalkulator");
     connect(kalk, &QPushButton::clicked, this, &Tformularz_frm::kalkulator_btnClick);
-    zapisz_btn_ = przycisk(kreator_ ? "Generuj przelewy" : "Zapisz [F10]", "Zapisz");
+    zapisz_btn_ = przycisk_formularza(kreator_ ? "Generuj przelewy" : "Zapisz [F10]", "Zapisz");
     zapisz_btn_->setObjectName(QStringLiteral("zapisz_btn"));
     if (!kreator_) {
         connect(zapisz_btn_, &QPushButton::clicked, this, &Tformularz_frm::zapisz_btnClick);
-        do_cyklicznych_btn_ = przycisk("Do cyklicznych", "Dodaj do cyklicznych");
+        do_cyklicznych_btn_ = przycisk_formularza("Do cyklicznych", "Dodaj do cyklicznych");
         connect(do_cyklicznych_btn_, &QPushButton::clicked, this, &Tformularz_frm::do_cyklicznych_btnClick);
     }
-    auto* wyjscie = przycisk("Wyjście [ESC]", "Zamknij");
+    auto* wyjscie = przycisk_formularza("Wyjście [ESC]", "Zamknij");
     connect(wyjscie, &QPushButton::clicked, this, &QDialog::reject);
 
     auto* przyciski = new QHBoxLayout;
@@ -266,7 +248,7 @@ void Tformularz_frm::zbuduj() {
     przyciski->addWidget(kalk);
     przyciski->addStretch();
     if (!kreator_) {
-        auto* drukuj = przycisk("Drukuj [F8]", "Drukuj");
+        auto* drukuj = przycisk_formularza("Drukuj [F8]", "Drukuj");
         drukuj->setObjectName(QStringLiteral("drukuj_btn"));
         connect(drukuj, &QPushButton::clicked, this, &Tformularz_frm::drukuj_btnClick);
         przyciski->addWidget(drukuj);
@@ -459,11 +441,7 @@ void Tformularz_frm::dodaj_do_slownika_btnClick() {
 }
 
 void Tformularz_frm::kalkulator() {
-    for (const char* nazwa : kKalkulatory) {
-        const QString program = QStandardPaths::findExecutable(QString::fromUtf8(nazwa));
-        if (!program.isEmpty() && QProcess::startDetached(program, {})) return;
-    }
-    services_.dialogs.information(this, QStringLiteral("Nie znaleziono programu kalkulatora"));
+    uruchom_kalkulator(services_, this);
 }
 
 void Tformularz_frm::kalkulator_btnClick() {
