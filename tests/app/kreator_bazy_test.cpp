@@ -18,6 +18,7 @@
 #include "db/gl_ado_cn.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::app {
@@ -26,8 +27,7 @@ namespace {
 namespace fs = std::filesystem;
 
 std::string fixture(const std::string& name) {
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    return std::string(dir ? dir : "../shared/fixtures") + "/mdb/" + name;
+    return test::mdb_fixture(name);
 }
 
 QString q(const std::string& s) {

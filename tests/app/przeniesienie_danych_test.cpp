@@ -19,14 +19,14 @@
 #include "db/gl_ado_ds.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::app {
 namespace {
 
 std::string fixture(const std::string& name) {
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    return std::string(dir ? dir : "../shared/fixtures") + "/mdb/" + name;
+    return test::mdb_fixture(name);
 }
 
 // An Access file with a counterparty table of the older version's name: no tool here writes Access

@@ -36,10 +36,6 @@ std::string run(const std::string& command) {
 
 }  // namespace
 
-std::string mdb_fixture(const std::string& name) {
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    return std::string(dir ? dir : "../shared/fixtures") + "/mdb/" + name;
-}
 
 namespace {
 

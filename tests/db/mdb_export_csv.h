@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "db/mdb_file.h"
+#include "tests/support/fixtures.h"
 
 namespace zlx::test {
 
@@ -25,8 +26,5 @@ bool mdb_export_available();
 // Checks one value against the cell that mdb-export printed for it (gtest expectations).
 void expect_same_as_mdb_export(const MdbColumnDef& col, const MdbValue& v, const CsvCell& cell,
                                const std::string& where);
-
-// Returns the fixture's path in the shared fixtures folder.
-std::string mdb_fixture(const std::string& name);
 
 }  // namespace zlx::test

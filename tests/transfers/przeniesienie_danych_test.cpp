@@ -5,6 +5,7 @@
 #include <cstdlib>
 
 #include "tests/db/db_fixture.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx {
@@ -93,8 +94,7 @@ TEST(PrzeniesienieDanych, RowOfTheOlderShape) {
 }
 
 TEST(PrzeniesienieDanych, FileWithoutTheTableOrUnreadableIsReported) {
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    const std::string nwind = std::string(dir ? dir : "../shared/fixtures") + "/mdb/nwind.mdb";
+    const std::string nwind = test::mdb_fixture("nwind.mdb");
     EXPECT_THROW(wczytaj_ze_starej_bazy(nwind, false), MdbError);
     EXPECT_THROW(wczytaj_ze_starej_bazy(nwind, true), MdbError);
     test::TempFolder folder;
@@ -103,8 +103,7 @@ TEST(PrzeniesienieDanych, FileWithoutTheTableOrUnreadableIsReported) {
 
 TEST(PrzeniesienieDanych, NothingIsStoredFromAFileThatIsNotTheOlderDatabase) {
     test::NewDatabase db;
-    const char* dir = std::getenv("ZLX_FIXTURES");
-    const std::string nwind = std::string(dir ? dir : "../shared/fixtures") + "/mdb/nwind.mdb";
+    const std::string nwind = test::mdb_fixture("nwind.mdb");
     EXPECT_THROW(przenies_kontrahentow(db.ds, nwind), MdbError);
     EXPECT_THROW(przenies_firmy(db.ds, db.file("brak.mdb")), MdbError);
     EXPECT_EQ(db.ds.open_sql("SELECT count(*) AS n FROM kontrach")->int_value("n"), 0);
