@@ -7,6 +7,7 @@
 
 #include "core/folder.h"
 #include "core/os.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace zlx {
@@ -75,7 +76,8 @@ std::optional<std::string> find_value(const std::string& content, const std::str
 
 std::string join(const std::vector<Line>& lines) {
     std::string out;
-    for (const Line& l : lines) out += l.text + l.end;
+    for (const Line& l : lines)
+        out += l.text + l.end;
     return out;
 }
 
@@ -150,7 +152,10 @@ void zapisz_ini(const std::string& file, const std::string& section, const std::
                 const std::string& value) {
     const std::string path = ini_path(file);
     std::string content;
-    os::read_file(path, content);
+    // A new print settings file starts with the values an upgraded one gets from step 5.
+    if (!os::read_file(path, content) && equals_ci(file, kUstPrzelewIni))
+        for (const UstawienieKroku5& u : kUstawieniaKroku5)
+            content = ini_with_value(content, u.sekcja, u.klucz, u.wartosc);
     try {
         os::write_file_atomically(path, ini_with_value(content, section, key, value));
     } catch (const std::runtime_error& e) {
