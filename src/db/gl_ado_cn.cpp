@@ -22,7 +22,8 @@ constexpr std::chrono::milliseconds kChwila{400};
 // Returns the engine's message for the last failure, naming the cause when it was a busy database.
 std::string engine_message(sqlite3* db, const char* message) {
     std::string msg = message ? message : sqlite3_errmsg(db);
-    if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_BUSY) return std::string(kBazaZajeta) + " (" + msg + ")";
+    if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_BUSY)
+        return std::string(kBazaZajeta) + " (" + msg + ")";
     return msg;
 }
 

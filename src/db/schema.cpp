@@ -112,10 +112,12 @@ std::vector<BiezacaTabela> czytaj_biezace_tabele() {
                 throw SqlError(sqlite3_errmsg(db), sql);
             // The table just made is the last one in the catalog.
             sqlite3_stmt* last = nullptr;
-            sqlite3_prepare_v2(db, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid DESC LIMIT 1",
-                               -1, &last, nullptr);
+            sqlite3_prepare_v2(
+                db, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid DESC LIMIT 1", -1,
+                &last, nullptr);
             std::string name;
-            if (sqlite3_step(last) == SQLITE_ROW) name = reinterpret_cast<const char*>(sqlite3_column_text(last, 0));
+            if (sqlite3_step(last) == SQLITE_ROW)
+                name = reinterpret_cast<const char*>(sqlite3_column_text(last, 0));
             sqlite3_finalize(last);
             auto schemat = read_table_schema(db, name);
             if (!schemat) throw SqlError("Nie można odczytać tabeli " + name, sql);

@@ -22,7 +22,8 @@ bool same_name(std::string_view a, std::string_view b) {
 
 struct Query {
     Query(sqlite3* db, const std::string& sql) {
-        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK) throw SqlError(sqlite3_errmsg(db));
+        if (sqlite3_prepare_v2(db, sql.c_str(), -1, &st, nullptr) != SQLITE_OK)
+            throw SqlError(sqlite3_errmsg(db));
     }
     ~Query() { sqlite3_finalize(st); }
     Query(const Query&) = delete;

@@ -16,7 +16,8 @@ EmptyDatabase::EmptyDatabase() : path(file("baza uzytkownika.sqlite")) {
 OldDatabase::OldDatabase() {
     const char* statements[] = {
         "CREATE TABLE kartoteka (nr_id integer, id_kontrah integer, id_my integer, my_nazwa text(50), "
-        "my_adres text(50), my_konto text(50), dost_nazwa text(50), dost_adres text(50), dost_konto text(50), "
+        "my_adres text(50), my_konto text(50), dost_nazwa text(50), dost_adres text(50), dost_konto "
+        "text(50), "
         "data date, tytulem text(255), tytulemcd text(255), kwota text(255), kwota_money money, "
         "uwagi text(255), p_w integer, data1 date, bufor integer, rodzaj_przelewu integer, waluta text(10), "
         "cykliczne integer, znacznik integer)",
@@ -24,7 +25,8 @@ OldDatabase::OldDatabase() {
         "znacznik integer, rabat money)",
         "CREATE TABLE my (ID1 integer, mskrot text(20), mnazwa text(50))",
         "CREATE TABLE tb_key (tb_nazwa text(255), tb_nr integer)",
-        "CREATE TABLE konta_zus (nr_id integer not null primary key, konto_zus text(50), opis_konta text(255))",
+        "CREATE TABLE konta_zus (nr_id integer not null primary key, konto_zus text(50), opis_konta "
+        "text(255))",
         "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES (0,'83101010230000261395100000','83-FUS')",
         "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES (1,'78101010230000261395200000','78-FUZ')",
         "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES (2,'73101010230000261395300000','73-FP')",

@@ -20,7 +20,7 @@ struct RecordingMessages : DbMessages {
     };
     std::vector<std::string> messages;
     std::vector<SqlFailure> errors;
-    std::vector<bool> busy;              // each database_busy call
+    std::vector<bool> busy;             // each database_busy call
     std::function<void(bool)> on_busy;  // runs at each, for a test to act while a statement waits
     void message(const std::string& text) override { messages.push_back(text); }
     void database_busy(bool waiting) override {

@@ -219,7 +219,8 @@ TEST(Upgrade, TheRepairKeepsALaterVersionSoTheNextStartRunsNothing) {
 
 TEST(Upgrade, TheRepairOfAnEarlierFileRecordsSix) {
     OldDatabase db;
-    for (int n = 1; n <= 5; ++n) krok_aktualizacji(db.ds, n);
+    for (int n = 1; n <= 5; ++n)
+        krok_aktualizacji(db.ds, n);
     ASSERT_EQ(wersja_bazy(db.ds), 5);
     EXPECT_TRUE(napraw_baze_2008(db.ds));
     EXPECT_EQ(wersja_bazy(db.ds), 6);

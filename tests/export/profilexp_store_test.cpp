@@ -63,7 +63,8 @@ TEST(ProfilExpStore, ADatabaseUpgradedFromAnOlderVersionSavesAndReadsAProfile) {
         db.msgs.errors.clear();
         TProfilExp p = pelny();
         ASSERT_TRUE(save_profilexp(db.ds, p));
-        EXPECT_TRUE(db.msgs.errors.empty()) << db.msgs.errors[0].statement << ": " << db.msgs.errors[0].detail;
+        EXPECT_TRUE(db.msgs.errors.empty())
+            << db.msgs.errors[0].statement << ": " << db.msgs.errors[0].detail;
         expect_same(get_profilexp(db.ds, p.prof_id), p);
     }
 }

@@ -43,14 +43,16 @@ TEST(WstawZKluczem, EveryFailureToStoreANewRowIsShownOnceAndGivesItsKeyBack) {
         {"the counter refuses its increment",
          [](NewDatabase& db, auto&) {
              db.cn.execute_native(
-                 "CREATE TRIGGER stop BEFORE UPDATE ON tb_key BEGIN SELECT RAISE(ABORT, 'licznik zablokowany'); "
+                 "CREATE TRIGGER stop BEFORE UPDATE ON tb_key BEGIN SELECT RAISE(ABORT, 'licznik "
+                 "zablokowany'); "
                  "END");
          },
          " UPDATE tb_key SET tb_nr=2 WHERE tb_nazwa = 'kontrach'", "licznik zablokowany"},
         {"the insert is refused",
          [](NewDatabase& db, auto&) {
              db.cn.execute_native(
-                 "CREATE TRIGGER stop BEFORE INSERT ON kontrach BEGIN SELECT RAISE(ABORT, 'tabela zablokowana'); "
+                 "CREATE TRIGGER stop BEFORE INSERT ON kontrach BEGIN SELECT RAISE(ABORT, 'tabela "
+                 "zablokowana'); "
                  "END");
          },
          " INSERT INTO kontrach(", "tabela zablokowana"},
