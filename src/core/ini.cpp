@@ -75,8 +75,7 @@ std::optional<std::string> find_value(const std::string& content, const std::str
 
 std::string join(const std::vector<Line>& lines) {
     std::string out;
-    for (const Line& l : lines)
-        out += l.text + l.end;
+    for (const Line& l : lines) out += l.text + l.end;
     return out;
 }
 

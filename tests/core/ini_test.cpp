@@ -52,8 +52,7 @@ TEST(Ini, WriteKeepsEveryOtherLine) {
         {"[A]\n K = old \n;k=keep\n", "a", "k", "[A]\nk=v\n;k=keep\n"},
         {"[a]\nx=1\n[b]\nk=2\n", "b", "K", "[a]\nx=1\n[b]\nK=v\n"},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(ini_with_value(c.before, c.section, c.key, "v"), c.after) << c.before;
+    for (const auto& c : cases) EXPECT_EQ(ini_with_value(c.before, c.section, c.key, "v"), c.after) << c.before;
     EXPECT_EQ(ini_with_value("", "a", "k", "two\nlines"), "[a]\nk=two lines\n");
 }
 
@@ -62,8 +61,7 @@ TEST(Ini, WriteThenReadThroughFiles) {
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/moja baza's.sqlite");
     zapisz_ini(kUstPrzelewIni, "2010", "firsttime", "0");
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/żółw.sqlite");
-    EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)),
-              "[program]\nsciezka_bazy=/dane/żółw.sqlite\n[2010]\nfirsttime=0\n");
+    EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)), "[program]\nsciezka_bazy=/dane/żółw.sqlite\n[2010]\nfirsttime=0\n");
     EXPECT_EQ(sciezka_bazy(), "/dane/żółw.sqlite");
     EXPECT_FALSE(pierwsze_uruchomienie());
 }
@@ -99,8 +97,7 @@ TEST(Settings, DefaultsWithoutAnyFile) {
 
 TEST(Settings, FirstTimeOnlyWhenOne) {
     test::TempProgramFolder folder;
-    const std::pair<const char*, bool> cases[] = {
-        {"1", true}, {"0", false}, {"2", false}, {"tak", false}, {" 1 ", true}};
+    const std::pair<const char*, bool> cases[] = {{"1", true}, {"0", false}, {"2", false}, {"tak", false}, {" 1 ", true}};
     for (const auto& [value, first] : cases) {
         zapisz_ini(kUstPrzelewIni, "2010", "firsttime", value);
         EXPECT_EQ(pierwsze_uruchomienie(), first) << value;
