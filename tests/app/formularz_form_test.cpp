@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -172,6 +174,29 @@ TEST_F(Formularz, AFailedSaveKeepsTheScreenOpenWithWhatWasTyped) {
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.get_przelew_data().cykliczne, 0);
     EXPECT_TRUE(dialogs.shown.empty());  // no "added to cyclic" message for what was not stored
+}
+
+TEST_F(Formularz, ASaveUnderAnotherInstancesWriteLockShowsWhyAndKeepsTheScreen) {
+    Tformularz_frm f(services);
+    f.set_przelew_data(nowy_przelew());
+    ASSERT_TRUE(test::show_offscreen(f));
+    f.odbiorca_nazwa_edt->setText(QStringLiteral("Nie zginie"));
+    db.cn.set_busy_timeout(std::chrono::milliseconds(300));
+    {
+        test::HeldWriteLock lock(db.cn.sciezka());
+        test::press(Qt::Key_F10);
+    }
+    ASSERT_EQ(db.msgs.errors.size(), 1u);
+    EXPECT_EQ(db.msgs.errors[0].statement, "BEGIN IMMEDIATE");
+    EXPECT_NE(db.msgs.errors[0].detail.find(kBazaZajeta), std::string::npos) << db.msgs.errors[0].detail;
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.odbiorca_nazwa_edt->text(), "Nie zginie");
+    EXPECT_EQ(f.get_przelew_data().nr_id, 0);
+    EXPECT_EQ(wierszy(), 0);
+    // Once the other instance is done the same screen stores what was typed.
+    test::press(Qt::Key_F10);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(load_przelew(db.ds, 1).dost_nazwa, "Nie zginie");
 }
 
 TEST_F(Formularz, EditingATemplateAndCyclicButtons) {
