@@ -5,6 +5,7 @@
 #include "core/ini.h"
 #include "core/settings.h"
 #include "db/sql_format.h"
+#include "db/symbole_us.h"
 
 namespace zlx {
 
@@ -180,11 +181,16 @@ void aktualizuj_baze(TGlAdoDs_mod& ds) {
                 // Ignored: the steps after it run in any case.
             }
         }
-        if (v == 17) return;
         for (int n = v + 1; n <= 17; ++n)
             step(ds, n);
     } catch (const std::exception&) {
         // The run ends here; the steps finished so far stay recorded and the next start goes on.
+    }
+    // Not a numbered step: a file at any version gets the symbols in use today. Without a key to give
+    // out the dictionary stays as it is.
+    try {
+        uzupelnij_symbole_us(ds);
+    } catch (const SqlError&) {
     }
 }
 

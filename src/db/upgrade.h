@@ -4,7 +4,8 @@
 // ver_nbint of row 1 of tb_verdb; every numbered step above it runs in order and records its own
 // number when done. A failing statement of a step is reported (exec_sql) and the step goes on; a
 // failing catalog step (primary key, zero-length permission) ends the run silently, leaving the
-// earlier steps recorded, so the next start continues there.
+// earlier steps recorded, so the next start continues there. Then, at any version, the tax form symbol
+// dictionary gets the delivered symbols it lacks (db/symbole_us.h).
 
 #include "db/gl_ado_ds.h"
 
