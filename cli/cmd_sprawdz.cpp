@@ -1,4 +1,7 @@
+#include <algorithm>
+#include <functional>
 #include <iostream>
+#include <iterator>
 #include <string>
 
 #include "cli/commands.h"
@@ -19,10 +22,11 @@ constexpr const char* kUsage =
 int run_sprawdz(const Args& args) {
     // The number may come as several arguments when typed with blanks unquoted.
     std::string typ, numer, nip;
-    bool jest_numer = false;
+    bool jest_numer = false, bez_nipu = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if (args[i] == "--nip" && i + 1 < args.size()) {
-            nip = args[++i];
+        if (args[i] == "--nip") {
+            bez_nipu = i + 1 == args.size();
+            if (!bez_nipu) nip = args[++i];
         } else if (typ.empty()) {
             typ = args[i];
         } else {
@@ -30,35 +34,31 @@ int run_sprawdz(const Args& args) {
             jest_numer = true;
         }
     }
-    Sprawdzenie s;
-    std::string nazwa;
-    if (!jest_numer || (!nip.empty() && typ != "nrs")) {
+    if (!jest_numer || bez_nipu || (!nip.empty() && typ != "nrs")) {
         std::cerr << kUsage << "\n";
         return 2;
     }
-    if (typ == "rachunek") {
-        s = sprawdz_rachunek(numer);
-        nazwa = "Rachunek";
-    } else if (typ == "nip") {
-        s = sprawdz_nip(numer);
-        nazwa = "NIP";
-    } else if (typ == "regon") {
-        s = sprawdz_regon(numer);
-        nazwa = "REGON";
-    } else if (typ == "pesel") {
-        s = sprawdz_pesel(numer);
-        nazwa = "PESEL";
-    } else if (typ == "nrs") {
-        s = sprawdz_nrs(numer, nip);
-        nazwa = "NRS";
-    } else if (typ == "ksef") {
-        s = sprawdz_ksef(numer);
-        nazwa = "Numer KSeF";
-    } else {
+    const auto nrs = [&](std::string_view n) { return sprawdz_nrs(n, nip); };
+    const struct {
+        const char* typ;
+        const char* nazwa;
+        std::function<Sprawdzenie(std::string_view)> sprawdz;
+    } kRodzaje[] = {
+        {"rachunek", "Rachunek", sprawdz_rachunek},
+        {"nip", "NIP", sprawdz_nip},
+        {"regon", "REGON", sprawdz_regon},
+        {"pesel", "PESEL", sprawdz_pesel},
+        {"nrs", "NRS", nrs},
+        {"ksef", "Numer KSeF", sprawdz_ksef},
+    };
+    const auto* rodzaj =
+        std::find_if(std::begin(kRodzaje), std::end(kRodzaje), [&](const auto& r) { return typ == r.typ; });
+    if (rodzaj == std::end(kRodzaje)) {
         std::cerr << kUsage << "\n";
         return 2;
     }
-    std::cout << nazwa << " " << (s.numer.empty() ? "\"" + numer + "\"" : s.numer)
+    const Sprawdzenie s = rodzaj->sprawdz(numer);
+    std::cout << rodzaj->nazwa << " " << (s.numer.empty() ? "\"" + numer + "\"" : s.numer)
               << (s.poprawny ? " jest poprawny" : " jest błędny") << (s.opis.empty() ? "" : ": " + s.opis);
     if (typ == "nrs" && s.poprawny && nip.empty())
         std::cout << " (zgodności z NIP-em płatnika nie sprawdzono)";

@@ -64,7 +64,8 @@ TEST(CliSprawdz, WrongUseExitsTwo) {
          {std::initializer_list<std::string>{"sprawdz"},
           {"sprawdz", "nip"},
           {"sprawdz", "iban", "1"},
-          {"sprawdz", "nip", "1234563218", "--nip", "1234563218"}}) {
+          {"sprawdz", "nip", "1234563218", "--nip", "1234563218"},
+          {"sprawdz", "nrs", "68600000020260011234563218", "--nip"}}) {
         const CliRun r = cli(args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.out, "");
