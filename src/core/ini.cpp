@@ -7,6 +7,7 @@
 
 #include "core/folder.h"
 #include "core/os.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace zlx {
@@ -160,7 +161,10 @@ void zapisz_ini(const std::string& file, const std::string& section, const std::
                 const std::string& value) {
     const std::string path = ini_path(file);
     std::string content;
-    os::read_file(path, content);
+    // A new print settings file starts with the values an upgraded one gets from step 5.
+    if (!os::read_file(path, content) && equals_ci(file, kUstPrzelewIni))
+        for (const UstawienieKroku5& u : kUstawieniaKroku5)
+            content = ini_with_value(content, u.sekcja, u.klucz, u.wartosc);
     try {
         os::write_file_atomically(path, ini_with_value(content, section, key, value));
     } catch (const std::runtime_error& e) {

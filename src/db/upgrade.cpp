@@ -1,6 +1,7 @@
 #include "db/upgrade.h"
 
 #include <initializer_list>
+#include <string>
 
 #include "core/ini.h"
 #include "core/settings.h"
@@ -50,14 +51,7 @@ void step(TGlAdoDs_mod& ds, int n) {
             sql("ALTER TABLE my  ALTER COLUMN [mnazwa] text(155)");
             break;
         case 5:
-            for (const char* k :
-                 {"bankowy_wydruk_top", "pocztowy_wydruk_top", "zus_wydruk_top", "us_wydruk_top"})
-                zapisz_ini(kUstPrzelewIni, "marginesy", k, "4");
-            zapisz_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "20");
-            zapisz_ini(kUstPrzelewIni, "marginesy", "pocztowy_wydruk_left", "1");
-            zapisz_ini(kUstPrzelewIni, "marginesy", "zus_wydruk_left", "20");
-            zapisz_ini(kUstPrzelewIni, "marginesy", "us_wydruk_left", "20");
-            zapisz_ini(kUstPrzelewIni, "kolory", "zus_poddruk_mmrrrr", "1");
+            zapisz_ustawienia_kroku5();
             break;
         case 6:
             sql("ALTER TABLE kartoteka  ADD COLUMN [dost_adres_ulica] text(100)");
@@ -169,9 +163,9 @@ bool napraw_baze_2008(TGlAdoDs_mod& ds) {
     return true;
 }
 
-void aktualizuj_baze(TGlAdoDs_mod& ds) {
+std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
     // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
-    if (!ds.connection().is_connected()) return;
+    if (!ds.connection().is_connected()) return "Brak połączenia z bazą danych";
     try {
         int v = wersja_bazy(ds);
         if (v == 6) {
@@ -181,10 +175,16 @@ void aktualizuj_baze(TGlAdoDs_mod& ds) {
                 // Ignored: the steps after it run in any case.
             }
         }
-        for (int n = v + 1; n <= 17; ++n)
-            step(ds, n);
-    } catch (const std::exception&) {
+        for (int n = v + 1; n <= 17; ++n) {
+            // Step 3 only makes the file being upgraded the program's database.
+            if (n == 3 && !zapisz_sciezke_bazy)
+                zapisz_wersje(ds, n);
+            else
+                step(ds, n);
+        }
+    } catch (const std::exception& e) {
         // The run ends here; the steps finished so far stay recorded and the next start goes on.
+        return e.what();
     }
     // Not a numbered step: a file at any version gets the symbols in use today. Without a key to give
     // out the dictionary stays as it is.
@@ -192,6 +192,7 @@ void aktualizuj_baze(TGlAdoDs_mod& ds) {
         uzupelnij_symbole_us(ds);
     } catch (const SqlError&) {
     }
+    return {};
 }
 
 }  // namespace zlx
