@@ -11,6 +11,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include <filesystem>
 #include <stdexcept>
 
 #include "app/core/db_messages_box.h"
@@ -21,6 +22,7 @@
 #include "core/settings.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
+#include "db/mdb_file.h"
 #include "db/mdb_import.h"
 
 namespace zlx::app {
@@ -53,15 +55,18 @@ struct ZebraneKomunikaty : DbMessages {
     }
 };
 
+QString bledy_aktualizacji(const QStringList& bledy) {
+    if (bledy.isEmpty()) return {};
+    return QStringLiteral("\n\nBłędy aktualizacji bazy:\n") + bledy.join(QLatin1Char('\n'));
+}
+
 QString raport(const RaportImportu& r, const QStringList& bledy) {
     QString text =
         QStringLiteral("Zaimportowano do: ") + QString::fromStdString(r.sciezka) + QStringLiteral("\n");
     for (const auto& [table, rows] : r.tabele)
         text += QStringLiteral("\n%1: %2").arg(QString::fromStdString(table)).arg(rows);
     text += QStringLiteral("\n\nWersja bazy: %1 -> %2").arg(r.wersja_przed).arg(r.wersja_po);
-    if (!bledy.isEmpty())
-        text += QStringLiteral("\n\nBłędy aktualizacji bazy:\n") + bledy.join(QLatin1Char('\n'));
-    return text;
+    return text + bledy_aktualizacji(bledy);
 }
 
 }  // namespace
@@ -179,9 +184,22 @@ bool TfrmKreatorBazy2010::importuj() {
     RaportImportu r;
     try {
         BusyCursor busy;
+        // Refused before anything is made: another Access file would become an empty database here.
+        if (!jest_baza_starej_wersji(MdbFile(source))) {
+            dialogs_.warning(this, windowTitle(), QString::fromStdString(nie_stara_baza(source)));
+            return false;
+        }
         r = importuj_baze_access(source, target, upgrade);
     } catch (const std::exception& e) {
         dialogs_.warning(this, windowTitle(), QString::fromUtf8(e.what()));
+        return false;
+    }
+    if (const std::string why = blad_importu(r, source); !why.empty()) {
+        // Not used, so not kept where the next start or option 3 would open it.
+        std::error_code ec;
+        std::filesystem::remove(r.sciezka, ec);
+        dialogs_.warning(this, windowTitle(),
+                         QString::fromStdString(why) + bledy_aktualizacji(upgrade.teksty));
         return false;
     }
     zapisz_sciezka_bazy(r.sciezka);

@@ -5,7 +5,9 @@
 // and the caller connects afterwards.
 //
 //   1. imports the older version's Access file into a new database in the program folder's data/ and
-//      uses it; a database already there is never replaced: the import goes under a free name;
+//      uses it once its upgrade reached the current version (otherwise says what stopped it and keeps
+//      nothing); an Access file without the older version's tables is refused; a database already
+//      there is never replaced: the import goes under a free name;
 //   2. uses an existing database of this program (for example one shared with another workstation);
 //   3. keeps the new, empty database.
 

@@ -47,6 +47,12 @@ bool read_number(std::string_view text, std::size_t& pos, std::size_t digits, in
     return true;
 }
 
+// Joins a day count and a time of day the way the engine keeps them: before the epoch the value is
+// negative and the time is taken away from it (-1.25 is 1899-12-29 06:00), so trunc() stays the day.
+double day_and_time(long day, double time_of_day) {
+    return day < 0 ? static_cast<double>(day) - time_of_day : static_cast<double>(day) + time_of_day;
+}
+
 }  // namespace
 
 bool is_leap_year(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
@@ -70,7 +76,7 @@ TDateTime TDateTime::from_ymd(int year, int month, int day) {
 
 TDateTime TDateTime::from_ymd_hms(int year, int month, int day, int hour, int minute, int second) {
     TDateTime d = from_ymd(year, month, day);
-    return TDateTime(d.value_ + (hour * 3600 + minute * 60 + second) / 86400.0);
+    return TDateTime(day_and_time(d.day_number(), (hour * 3600 + minute * 60 + second) / 86400.0));
 }
 
 TDateTime TDateTime::now() {
@@ -98,14 +104,24 @@ std::optional<TDateTime> TDateTime::parse(std::string_view text) {
         if (text[pos++] != ':' || !read_number(text, pos, 2, ss) || pos != text.size()) return std::nullopt;
     }
     if (hh > 23 || mm > 59 || ss > 59) return std::nullopt;
-    return TDateTime(date->value_ + (hh * 3600 + mm * 60 + ss) / 86400.0);
+    return TDateTime(day_and_time(date->day_number(), (hh * 3600 + mm * 60 + ss) / 86400.0));
 }
 
-long TDateTime::day_number() const { return static_cast<long>(std::trunc(value_)); }
+TDateTime TDateTime::add_days(long days) const {
+    return TDateTime(day_and_time(day_number() + days, std::fabs(value_ - std::trunc(value_))));
+}
 
-TDateTime TDateTime::date_only() const { return TDateTime(static_cast<double>(day_number())); }
+long TDateTime::day_number() const {
+    return static_cast<long>(std::trunc(value_));
+}
 
-CivilDate TDateTime::civil() const { return civil_from_days(day_number() - kUnixEpochSerial); }
+TDateTime TDateTime::date_only() const {
+    return TDateTime(static_cast<double>(day_number()));
+}
+
+CivilDate TDateTime::civil() const {
+    return civil_from_days(day_number() - kUnixEpochSerial);
+}
 
 void TDateTime::time_of_day(int& hour, int& minute, int& second) const {
     double fraction = std::fabs(value_ - std::trunc(value_));
@@ -129,8 +145,7 @@ TDateTime TDateTime::add_months(int months) const {
     int y = index / 12;
     int m = index % 12 + 1;
     int d = c.day > days_in_month(y, m) ? days_in_month(y, m) : c.day;
-    double time = value_ - std::trunc(value_);
-    return TDateTime(from_ymd(y, m, d).value_ + time);
+    return TDateTime(day_and_time(from_ymd(y, m, d).day_number(), std::fabs(value_ - std::trunc(value_))));
 }
 
 std::string TDateTime::to_text() const {

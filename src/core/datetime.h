@@ -1,7 +1,8 @@
 #pragma once
 
 // Date-time as a count of days since 1899-12-30 with the time of day as the fraction, the form the
-// records, the database and the day arithmetic of the screens share. The whole part is the date.
+// records, the database and the day arithmetic of the screens share. The whole part is the date; before
+// the epoch the value is negative and the time of day counts away from zero (-1.25 is 1899-12-29 06:00).
 
 #include <compare>
 #include <optional>
@@ -46,7 +47,7 @@ public:
     // ISO weekday: 1 Monday … 7 Sunday.
     int iso_weekday() const;
 
-    TDateTime add_days(long days) const { return TDateTime(value_ + static_cast<double>(days)); }
+    TDateTime add_days(long days) const;
     // Returns the same day n months later (or earlier), clamped to the month's last day.
     TDateTime add_months(int months) const;
 

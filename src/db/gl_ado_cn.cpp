@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 
@@ -72,6 +73,15 @@ void run_native(sqlite3* db, const std::string& sql, const std::string& original
         sqlite3_free(err);
         throw SqlError(msg, original);
     }
+}
+
+// Amounts are whole counts of 1/10000 złoty; a fractional number in their column (another tool wrote
+// it) would read one way as text and another as money, so it is refused.
+std::string not_an_amount(const std::string& column, double value) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.15g", value);
+    return "Niezgodność typów danych: wartość " + std::string(buf) + " w kolumnie " + column +
+           " nie jest kwotą (kwoty zapisuje się w 1/10000 zł jako liczby całkowite)";
 }
 
 }  // namespace
@@ -228,6 +238,8 @@ std::unique_ptr<ResultSet> TGlAdoCn_mod::query(std::string_view jet_sql) {
         columns.push_back(
             {sqlite3_column_name(s, i), decl ? kind_of_declared_type(decl) : ColumnKind::other});
     }
+    for (std::size_t i : st.money_results)
+        if (i < columns.size()) columns[i].kind = ColumnKind::money;
     auto out = std::make_unique<ResultSet>(std::move(columns));
     int rc;
     while ((rc = sqlite3_step(s)) == SQLITE_ROW) {
@@ -237,6 +249,10 @@ std::unique_ptr<ResultSet> TGlAdoCn_mod::query(std::string_view jet_sql) {
                     out->add_integer(sqlite3_column_int64(s, i));
                     break;
                 case SQLITE_FLOAT:
+                    if (out->field(static_cast<std::size_t>(i)).kind == ColumnKind::money)
+                        throw SqlError(not_an_amount(out->field(static_cast<std::size_t>(i)).name,
+                                                     sqlite3_column_double(s, i)),
+                                       original);
                     out->add_double(sqlite3_column_double(s, i));
                     break;
                 case SQLITE_NULL:

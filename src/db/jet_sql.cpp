@@ -138,6 +138,9 @@ bool is_comparison(const Token& t) {
                                     t.text == ">" || t.text == "<=" || t.text == ">=");
 }
 
+constexpr double kFirstJetDay = -657434;  // 100-01-01
+constexpr double kLastJetDay = 2958465;   // 9999-12-31
+
 std::string canonical_date(TDateTime d) {
     return d.value() == d.date_only().value() ? d.to_text() : d.to_text_with_time();
 }
@@ -201,6 +204,7 @@ class Translator {
             erase(1);
         }
         if (verb != "CREATE" && verb != "ALTER") coerce_comparisons();
+        if (verb == "SELECT") find_money_aggregates(out);
         out.sql = render();
         return out;
     }
@@ -278,10 +282,12 @@ class Translator {
             if (t.type == Tok::number) {
                 double v = 0;
                 std::sscanf(t.text.c_str(), "%lf", &v);
-                if (negative) {
-                    v = -v;
-                    erase(k - 1);
-                }
+                if (negative) v = -v;
+                // Jet holds dates from 100-01-01 to 9999-12-31; any other number is no date.
+                if (!(v > kFirstJetDay - 1 && v < kLastJetDay + 1))
+                    refuse("Data poza zakresem w wyrażeniu: " + std::string(negative ? "-" : "") + t.text,
+                           sql_);
+                if (negative) erase(k - 1);
                 t = {Tok::date, canonical_date(TDateTime(v))};
             } else if (t.type == Tok::string) {
                 std::string d = jet_date_literal(t.text);
@@ -319,9 +325,11 @@ class Translator {
                      c->kind == ColumnKind::integer || c->kind == ColumnKind::floating);
     }
 
-    // column op literal, and column BETWEEN literal AND literal, anywhere in the statement.
+    // column op literal, literal op column, column BETWEEN literal AND literal and column [NOT] IN
+    // (literals), anywhere in the statement.
     void coerce_comparisons() {
         for (std::size_t k = 0; k + 2 < size(); ++k) {
+            if (is_comparison(at(k + 1)) && is_name(at(k + 2))) coerce_left_of(k + 1);
             if (!is_name(at(k))) continue;
             if (is_comparison(at(k + 1))) {
                 const ColumnSchema* c = column_at(k);
@@ -331,11 +339,74 @@ class Translator {
                 if (!needs_coercion(c)) continue;
                 std::size_t j = coerce_literal_at(k + 2, c->kind);
                 if (j != k + 2 && j < size() && is_keyword(at(j), "AND")) coerce_literal_at(j + 1, c->kind);
+            } else if (is_keyword(at(k + 1), "IN") ||
+                       (is_keyword(at(k + 1), "NOT") && is_keyword(at(k + 2), "IN"))) {
+                const ColumnSchema* c = column_at(k);
+                std::size_t open = is_keyword(at(k + 1), "IN") ? k + 2 : k + 3;
+                if (needs_coercion(c) && open < size() && is_punct(at(open), "("))
+                    coerce_list(open + 1, [&](std::size_t) { return c; });
             }
         }
     }
 
-    // INSERT INTO t [(columns)] VALUES (values): each literal value converted for its column.
+    // literal op column [. column]: the literal (or '-' number) just before the comparison at sig op,
+    // when neither side is part of a longer expression.
+    void coerce_left_of(std::size_t op) {
+        std::size_t end = op + 2;  // after the column reference
+        const ColumnSchema* c = nullptr;
+        if (end + 1 < size() && is_punct(at(end), ".") && is_name(at(end + 1))) {
+            c = column(at(op + 1).text, at(end + 1).text);
+            end += 2;
+        } else {
+            c = column({}, at(op + 1).text);
+        }
+        if (!needs_coercion(c) || (end < size() && is_arithmetic(at(end)))) return;
+        const std::size_t literal = op - 1;
+        if (!is_literal(at(literal))) return;
+        const bool negative =
+            literal > 0 && is_punct(at(literal - 1), "-") && at(literal).type == Tok::number;
+        if (!starts_operand(negative ? literal - 1 : literal)) return;
+        coerce(literal, c->kind, negative);
+    }
+
+    // Whether an operand begins at sig k (and not the right side of an arithmetic operator).
+    bool starts_operand(std::size_t k) {
+        if (k == 0) return true;
+        const Token& t = at(k - 1);
+        if (is_punct(t, "(") || is_punct(t, ",") || is_comparison(t)) return true;
+        if (t.type != Tok::word) return false;
+        for (const char* w : {"WHERE", "AND", "OR", "NOT", "ON", "HAVING", "WHEN", "THEN", "ELSE", "SELECT"})
+            if (is_keyword(t, w)) return true;
+        return false;
+    }
+
+    // The comma-separated items from sig k up to the closing parenthesis (or, when until_from, up to
+    // FROM or the end): each literal that fills its item is converted for the column column_for gives
+    // for the item's position. A subquery is left alone. Returns the sig index of the closing token.
+    template <class ColumnFor>
+    std::size_t coerce_list(std::size_t k, ColumnFor column_for, bool until_from = false) {
+        if (k < size() && is_keyword(at(k), "SELECT")) return k;
+        std::size_t item = 0, start = k;
+        int depth = 0;
+        for (;; ++k) {
+            const bool closing =
+                k >= size() ||
+                (depth == 0 && (until_from ? is_keyword(at(k), "FROM") : is_punct(at(k), ")")));
+            if (closing || (depth == 0 && is_punct(at(k), ","))) {
+                const ColumnSchema* c = column_for(item);
+                if (needs_coercion(c)) coerce_literal_at(start, c->kind);
+                if (closing) return k;
+                ++item;
+                start = k + 1;
+                continue;
+            }
+            if (is_punct(at(k), "(")) ++depth;
+            if (is_punct(at(k), ")")) --depth;
+        }
+    }
+
+    // INSERT INTO t [(columns)] VALUES (values)[, (values)...] or SELECT values FROM ...: each literal
+    // value converted for its column.
     void insert_values() {
         std::size_t k = 0;
         while (k < size() && !is_keyword(at(k), "INTO"))
@@ -353,26 +424,65 @@ class Translator {
             for (const ColumnSchema& c : table->columns)
                 targets.push_back(&c);
         }
-        if (k >= size() || !is_keyword(at(k), "VALUES")) return;
-        ++k;
-        if (k >= size() || !is_punct(at(k), "(")) return;
-        ++k;
-        std::size_t value = 0;
-        int depth = 0;
-        std::size_t start = k;
-        for (; k < size(); ++k) {
-            bool end_of_value = depth == 0 && (is_punct(at(k), ",") || is_punct(at(k), ")"));
-            if (is_punct(at(k), "(")) ++depth;
-            if (is_punct(at(k), ")") && depth > 0) --depth;
-            if (!end_of_value) continue;
-            if (value < targets.size() && needs_coercion(targets[value])) {
-                std::size_t after = coerce_literal_at(start, targets[value]->kind);
-                (void)after;
-            }
-            ++value;
-            start = k + 1;
-            if (is_punct(at(k), ")")) break;
+        auto target = [&](std::size_t i) { return i < targets.size() ? targets[i] : nullptr; };
+        if (k < size() && is_keyword(at(k), "SELECT")) {
+            std::size_t first = k + 1;
+            if (first < size() && (is_keyword(at(first), "DISTINCT") || is_keyword(at(first), "ALL")))
+                ++first;
+            coerce_list(first, target, true);
+            return;
         }
+        if (k >= size() || !is_keyword(at(k), "VALUES")) return;
+        for (++k; k < size() && is_punct(at(k), "(");) {
+            k = coerce_list(k + 1, target) + 1;
+            if (k >= size() || !is_punct(at(k), ",")) break;
+            ++k;
+        }
+    }
+
+    // The result columns of the SELECT list that are SUM, MIN or MAX of a money column. Positions
+    // after a '*' are unknown, so the search stops there.
+    void find_money_aggregates(JetStatement& out) {
+        std::size_t k = 1;
+        if (k < size() && (is_keyword(at(k), "DISTINCT") || is_keyword(at(k), "ALL"))) ++k;
+        std::size_t item = 0, start = k;
+        int depth = 0;
+        for (;; ++k) {
+            const bool closing = k >= size() || (depth == 0 && is_keyword(at(k), "FROM"));
+            if (closing || (depth == 0 && is_punct(at(k), ","))) {
+                if (is_money_aggregate(start, k)) out.money_results.push_back(item);
+                if (closing) return;
+                ++item;
+                start = k + 1;
+                continue;
+            }
+            if (depth == 0 && is_punct(at(k), "*") && (k == start || is_punct(at(k - 1), "."))) return;
+            if (is_punct(at(k), "(")) ++depth;
+            if (is_punct(at(k), ")")) --depth;
+        }
+    }
+
+    // FN ( [DISTINCT] [table .] column ) [[AS] alias] over sig [a, b).
+    bool is_money_aggregate(std::size_t a, std::size_t b) {
+        if (b < a + 4 ||
+            !(is_keyword(at(a), "SUM") || is_keyword(at(a), "MIN") || is_keyword(at(a), "MAX")) ||
+            !is_punct(at(a + 1), "("))
+            return false;
+        std::size_t k = a + 2;
+        if (is_keyword(at(k), "DISTINCT")) ++k;
+        const ColumnSchema* c = nullptr;
+        if (k + 3 < b && is_name(at(k)) && is_punct(at(k + 1), ".") && is_name(at(k + 2))) {
+            c = column(at(k).text, at(k + 2).text);
+            k += 3;
+        } else if (k + 1 < b && is_name(at(k))) {
+            c = column({}, at(k).text);
+            k += 1;
+        }
+        if (!c || c->kind != ColumnKind::money || k >= b || !is_punct(at(k), ")")) return false;
+        ++k;
+        if (k < b && is_keyword(at(k), "AS")) ++k;
+        if (k < b && is_name(at(k))) ++k;
+        return k == b;
     }
 
     // Rewrites the column definition whose name is at sig k: its Jet type becomes a declared type.
@@ -541,6 +651,7 @@ std::string jet_date_literal(std::string_view inside) {
         y += y < 30 ? 2000 : 1900;
     else if (year_digits != 4)
         return {};
+    if (y < 100) return {};  // before Jet's first day
     std::optional<TDateTime> day = TDateTime::try_from_ymd(y, m, d);
     if (!day) return {};
     int hh = 0, mm = 0, ss = 0;

@@ -5,19 +5,23 @@
 //  - [bracketed] names and "double-quoted" texts (Jet's second text quote);
 //  - #m/d/yy# and #m/d/yyyy# date literals (optionally with h:mm[:ss]); two-digit years follow Jet's
 //    window: 00-29 are 20xx, 30-99 are 19xx;
-//  - literals written into, compared with or ranged against money, number and date columns are
+//  - literals written into (VALUES or INSERT ... SELECT), compared with (on either side, IN lists too) or
+//    ranged against money, number and date columns are
 //    converted as Jet converts them: '1234,50' into a money column becomes 12345000 (1/10000 złoty),
 //    '12,5' into a number column 12.5, '2010-1-5' into a date column '2010-01-05'; a text Jet would
-//    refuse (for example '' into a money column) is refused with a type mismatch;
+//    refuse (for example '' into a money column) is refused with a type mismatch, and a number for a date
+//    outside Jet's years 100 to 9999 as out of range;
 //  - Jet type names in CREATE TABLE and ALTER TABLE ADD COLUMN (text(n), integer1, money, date,
 //    memo, ...) become declared types of db/column_kind.h;
 //  - ALTER TABLE t ALTER COLUMN c type, and ALTER TABLE t ADD CONSTRAINT name PRIMARY KEY (c), which
 //    SQLite has no words for, come back as operations for the connection to carry out;
-//  - DELETE * FROM is DELETE FROM; one statement only (text after a closing ';' is refused).
+//  - DELETE * FROM is DELETE FROM; one statement only (text after a closing ';' is refused);
+//  - SUM, MIN and MAX of a money column are told apart, so their results read as amounts.
 
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "db/table_schema.h"
 
@@ -31,6 +35,9 @@ struct JetStatement {
     std::string column;
     std::string declared_type;  // alter_column: the new declared type
     std::string constraint;     // add_primary_key: the key's name
+    // Kind::sql, a SELECT: positions of result columns that hold amounts though no money column is
+    // named there (SUM, MIN or MAX of one).
+    std::vector<std::size_t> money_results;
 };
 
 // Returns the table's columns, or nullptr when there is no such table.

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "core/settings.h"
 #include "core/text.h"
 #include "db/gl_ado_ds.h"
 #include "db/jet_sql.h"
 #include "db/mdb_file.h"
+#include "db/schema.h"
 #include "db/upgrade.h"
 
 namespace zlx {
@@ -175,6 +175,28 @@ std::vector<std::pair<std::string, std::size_t>> copy_tables(const MdbFile& file
 
 }  // namespace
 
+bool jest_baza_starej_wersji(const MdbFile& file) {
+    bool kontrach = false, kartoteka = false;
+    for (const std::string& t : file.table_names()) {
+        kontrach = kontrach || equals_ci(t, "kontrach");
+        kartoteka = kartoteka || equals_ci(t, "kartoteka");
+    }
+    return kontrach && kartoteka;
+}
+
+std::string nie_stara_baza(const std::string& mdb_path) {
+    return "Plik " + mdb_path +
+           " nie zawiera bazy danych programu Zlecenix 2008 (brak tabel kontrach i kartoteka)";
+}
+
+std::string blad_importu(const RaportImportu& r, const std::string& mdb_path) {
+    if (!r.stara_baza) return nie_stara_baza(mdb_path);
+    if (r.wersja_po >= kWersjaBazy) return {};
+    std::string text = "Aktualizacja bazy " + r.sciezka + " zatrzymała się na wersji " +
+                       std::to_string(r.wersja_po) + " (bieżąca wersja: " + std::to_string(kWersjaBazy) + ")";
+    return r.przerwa.empty() ? text : text + ": " + r.przerwa;
+}
+
 RaportImportu importuj_baze_access(const std::string& mdb_path, const std::string& target,
                                    DbMessages& messages) {
     std::error_code ec;
@@ -184,33 +206,31 @@ RaportImportu importuj_baze_access(const std::string& mdb_path, const std::strin
 
     RaportImportu report;
     report.sciezka = target;
+    report.stara_baza = jest_baza_starej_wersji(file);
+    // Everything, the upgrade included, happens in the temporary file; only the finished database
+    // takes the final name, so an import killed at any point leaves nothing under it.
     const std::string tmp = target + ".import";
     std::filesystem::remove(tmp, ec);
     try {
         report.tabele = copy_tables(file, tmp);
+        TGlAdoCn_mod cn(messages, tmp);
+        if (!cn.is_connected()) throw std::runtime_error("Nie można otworzyć zaimportowanej bazy " + target);
+        TGlAdoDs_mod ds(cn, messages);
+        report.wersja_przed = std::max(wersja_bazy(ds), 0);
+        // The database setting is the caller's to switch, once the file is in place.
+        report.przerwa = aktualizuj_baze(ds, false);
+        report.wersja_po = std::max(wersja_bazy(ds), 0);
+        // The transfer list filters by date: give an older file the index a new one has.
+        if (cn.table_schema("kartoteka")) ds.exec_sql("CREATE INDEX kartoteka_data ON kartoteka (data)");
+        cn.disconnect_db();
+        std::filesystem::rename(tmp, target);
+    } catch (const std::filesystem::filesystem_error& e) {
+        std::filesystem::remove(tmp, ec);
+        throw std::runtime_error("Nie można zapisać pliku bazy " + target + ": " + e.code().message());
     } catch (...) {
         std::filesystem::remove(tmp, ec);
         throw;
     }
-    std::filesystem::rename(tmp, target, ec);
-    if (ec) {
-        std::filesystem::remove(tmp, ec);
-        throw std::runtime_error("Nie można zapisać pliku bazy " + target + ": " + ec.message());
-    }
-
-    // The upgrade records the database it works on as the program's database; an import only makes
-    // the file, so the setting is put back.
-    const std::string previous = sciezka_bazy();
-    TGlAdoCn_mod cn(messages, target);
-    if (!cn.is_connected()) throw std::runtime_error("Nie można otworzyć zaimportowanej bazy " + target);
-    TGlAdoDs_mod ds(cn, messages);
-    report.wersja_przed = std::max(wersja_bazy(ds), 0);
-    aktualizuj_baze(ds);
-    report.wersja_po = std::max(wersja_bazy(ds), 0);
-    // The transfer list filters by date: give an older file the index a new one has.
-    if (cn.table_schema("kartoteka")) ds.exec_sql("CREATE INDEX kartoteka_data ON kartoteka (data)");
-    cn.disconnect_db();
-    zapisz_sciezka_bazy(previous);
     return report;
 }
 

@@ -224,9 +224,9 @@ bool napraw_baze_2008(TGlAdoDs_mod& ds) {
     return true;
 }
 
-void aktualizuj_baze(TGlAdoDs_mod& ds) {
+std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
     // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
-    if (!ds.connection().is_connected()) return;
+    if (!ds.connection().is_connected()) return "Brak połączenia z bazą danych";
     Przebieg run;
     try {
         int v = wersja_bazy(ds);
@@ -237,14 +237,21 @@ void aktualizuj_baze(TGlAdoDs_mod& ds) {
                 // Ignored: the steps after it run in any case.
             }
         }
-        for (int n = v + 1; n <= kWersjaBazy; ++n)
-            step(ds, n, run);
+        for (int n = v + 1; n <= kWersjaBazy; ++n) {
+            // Step 3 only makes the file being upgraded the program's database.
+            if (n == 3 && !zapisz_sciezke_bazy)
+                zapisz_wersje(ds, n);
+            else
+                step(ds, n, run);
+        }
         // Only at the current version: a run that stopped earlier makes these tables and columns in
         // its own steps at a later start, where they must not exist yet.
         if (wersja_bazy(ds) >= kWersjaBazy) uzupelnij_tabele(ds);
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
         // The run ends here; the steps finished so far stay recorded and the next start goes on.
+        return e.what();
     }
+    return {};
 }
 
 }  // namespace zlx

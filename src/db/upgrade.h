@@ -9,6 +9,8 @@
 // every table and column the current schema has and it lacks (older versions made some tables
 // without columns the program uses now).
 
+#include <string>
+
 #include "db/gl_ado_ds.h"
 
 namespace zlx {
@@ -16,8 +18,10 @@ namespace zlx {
 // Returns the version: ver_nbint of the last row read, -2 when no row (or no result set) comes back,
 // 0 when the query cannot be opened (no tb_verdb).
 int wersja_bazy(TGlAdoDs_mod& ds);
-// The whole upgrade, as the main window runs it at start. Does nothing when not connected.
-void aktualizuj_baze(TGlAdoDs_mod& ds);
+// The whole upgrade, as the main window runs it at start. Does nothing when not connected. Returns ""
+// when the run went through, otherwise why it ended (the failing catalog step's message). An import
+// passes false for the last argument: its file is not the program's database (yet).
+std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy = true);
 // Runs step n (1 .. 17; other numbers do nothing). Throws when a catalog operation fails.
 void krok_aktualizacji(TGlAdoDs_mod& ds, int n);
 // Step 6 alone: the repair offered by the main menu (it records version 6, so the next start runs the

@@ -3,9 +3,12 @@
 
 #include <cstdio>
 
+#include <filesystem>
+
 #include "core/settings.h"
 #include "db/gl_ado_cn.h"
 #include "tests/db/db_fixture.h"
+#include "tests/support/fixtures.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::test {
@@ -95,6 +98,29 @@ TEST(CliDemo, ALockedDatabaseFailsLoudlyAndStoresNothing) {
     EXPECT_NE(r.err.find("BEGIN IMMEDIATE"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find(kBazaZajeta), std::string::npos) << r.err;
     EXPECT_EQ(cli(folder, {"sql", "SELECT count(*) AS n FROM kontrach"}).out, "n\n0\n");
+}
+
+// Any Access file is imported whole, but only a database of the older version brought to the current
+// version counts as success.
+TEST(CliImportMdb, ImportsAnyFileWholeAndFailsUnlessItBecameACurrentDatabase) {
+    TempFolder folder;
+    struct Case {
+        std::string source;
+        const char* table_line;
+        const char* reason;
+    } cases[] = {
+        {mdb_fixture("DateTestDatabase.mdb"), "DateTest\t", "nie zawiera bazy danych programu Zlecenix 2008"},
+        {older_version_mdb(folder.path()), "kontrach\t3\n", "zatrzymała się na wersji 9"},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        const std::string target = folder.file("import" + std::to_string(++n) + ".sqlite");
+        CliRun r = cli(folder, {"import-mdb", c.source, "--to", target});
+        EXPECT_EQ(r.status, 1) << c.source;
+        EXPECT_NE(r.out.find(c.table_line), std::string::npos) << r.out;
+        EXPECT_NE(r.err.find(c.reason), std::string::npos) << r.err;
+        EXPECT_TRUE(std::filesystem::exists(target));
+    }
 }
 
 }  // namespace

@@ -2,12 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
 #include <filesystem>
+#include <thread>
 
 #include "core/settings.h"
 #include "db/gl_ado_ds.h"
+#include "db/upgrade.h"
 #include "tests/db/db_fixture.h"
 #include "tests/db/mdb_export_csv.h"
+#include "tests/support/fixtures.h"
 
 namespace zlx {
 namespace {
@@ -104,6 +112,98 @@ TEST(MdbImportFailures, NothingIsMadeOrOverwritten) {
     EXPECT_THROW(importuj_baze_access(test::mdb_fixture("DateTestDatabase.mdb"), target, msgs),
                  std::runtime_error);
     EXPECT_EQ(test::read_text(target), "moje dane");
+}
+
+// Ends its own process at the n-th thing the upgrade reports, as a crash there would.
+struct KilledAt : DbMessages {
+    int left;
+    explicit KilledAt(int n) : left(n) {}
+    void message(const std::string&) override { count(); }
+    void sql_error(const std::string&, const std::string&) override { count(); }
+    void count() {
+        if (--left == 0) raise(SIGKILL);
+    }
+};
+
+TEST(MdbImportKilled, LeavesNothingOrTheFinishedFileAndTheSettingAsItWas) {
+    test::TempProgramFolder folder;
+    zapisz_sciezka_bazy(folder.file("data/moja.sqlite"));
+    const std::string source = test::mdb_fixture("DateTestDatabase.mdb");
+    test::RecordingMessages quiet;
+    const RaportImportu whole = importuj_baze_access(source, folder.file("data/wzor.sqlite"), quiet);
+
+    struct Case {
+        const char* name;
+        int killed_at_message;  // 0: killed from outside once the import has begun writing
+    } cases[] = {
+        {"while the rows are copied", 0},
+        {"at the upgrade's first failing statement", 1},
+        {"further on in the upgrade", 4},
+    };
+    int n = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string target = folder.file("data/ubity" + std::to_string(++n) + ".sqlite");
+        const pid_t child = fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            KilledAt messages(c.killed_at_message);
+            try {
+                importuj_baze_access(source, target, messages);
+            } catch (...) {
+            }
+            _exit(0);
+        }
+        if (c.killed_at_message == 0) {
+            while (!std::filesystem::exists(target + ".import") && !std::filesystem::exists(target) &&
+                   waitpid(child, nullptr, WNOHANG) == 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            kill(child, SIGKILL);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        EXPECT_EQ(sciezka_bazy(), folder.file("data/moja.sqlite"));
+        if (c.killed_at_message > 0) {
+            EXPECT_TRUE(WIFSIGNALED(status));
+            EXPECT_FALSE(std::filesystem::exists(target));
+        }
+        if (std::filesystem::exists(target)) {
+            // Only a finished import has the final name.
+            TGlAdoCn_mod cn(quiet, target);
+            TGlAdoDs_mod ds(cn, quiet);
+            EXPECT_EQ(wersja_bazy(ds), whole.wersja_po);
+        }
+    }
+}
+
+// What counts as a database of the older version brought to the current version.
+TEST(MdbImportResult, OnlyTheOlderVersionsTablesAtTheCurrentVersionSucceed) {
+    RaportImportu r;
+    r.sciezka = "/dane/przDB.sqlite";
+    struct Case {
+        bool stara_baza;
+        int wersja_po;
+        const char* przerwa;
+        const char* error;
+    } cases[] = {
+        {true, 17, "", ""},
+        {false, 17, "",
+         "Plik /stare/x.mdb nie zawiera bazy danych programu Zlecenix 2008 (brak tabel kontrach i "
+         "kartoteka)"},
+        {true, 9, "brak kolumny id1",
+         "Aktualizacja bazy /dane/przDB.sqlite zatrzymała się na wersji 9 (bieżąca wersja: 17): brak kolumny "
+         "id1"},
+        {true, 3, "", "Aktualizacja bazy /dane/przDB.sqlite zatrzymała się na wersji 3 (bieżąca wersja: 17)"},
+    };
+    for (const Case& c : cases) {
+        r.stara_baza = c.stara_baza;
+        r.wersja_po = c.wersja_po;
+        r.przerwa = c.przerwa;
+        EXPECT_EQ(blad_importu(r, "/stare/x.mdb"), c.error);
+    }
+    EXPECT_FALSE(jest_baza_starej_wersji(MdbFile(test::mdb_fixture("nwind.mdb"))));
+    test::TempFolder folder;
+    EXPECT_TRUE(jest_baza_starej_wersji(MdbFile(test::older_version_mdb(folder.path()))));
 }
 
 }  // namespace
