@@ -7,6 +7,7 @@
 
 #include "core/folder.h"
 #include "core/os.h"
+#include "core/settings.h"
 #include "core/text.h"
 
 namespace zlx {
@@ -186,8 +187,13 @@ void zmien_plik_ini(const std::string& path, const std::function<std::string(con
 
 void zapisz_ini(const std::string& file, const std::string& section, const std::string& key,
                 const std::string& value) {
-    zmien_plik_ini(ini_path(file),
-                   [&](const std::string& content) { return ini_with_value(content, section, key, value); });
+    zmien_plik_ini(ini_path(file), [&](std::string content) {
+        // A new print settings file starts with the values an upgraded one gets from step 5.
+        if (content.empty() && equals_ci(file, kUstPrzelewIni))
+            for (const UstawienieKroku5& u : kUstawieniaKroku5)
+                content = ini_with_value(content, u.sekcja, u.klucz, u.wartosc);
+        return ini_with_value(content, section, key, value);
+    });
 }
 
 }  // namespace zlx

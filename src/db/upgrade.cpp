@@ -71,16 +71,7 @@ void step(TGlAdoDs_mod& ds, int n, Przebieg& run) {
             sql("ALTER TABLE my  ALTER COLUMN [mnazwa] text(155)");
             break;
         case 5:
-            zapisz_ustawienia(ds, run, [] {
-                for (const char* k :
-                     {"bankowy_wydruk_top", "pocztowy_wydruk_top", "zus_wydruk_top", "us_wydruk_top"})
-                    zapisz_ini(kUstPrzelewIni, "marginesy", k, "4");
-                zapisz_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "20");
-                zapisz_ini(kUstPrzelewIni, "marginesy", "pocztowy_wydruk_left", "1");
-                zapisz_ini(kUstPrzelewIni, "marginesy", "zus_wydruk_left", "20");
-                zapisz_ini(kUstPrzelewIni, "marginesy", "us_wydruk_left", "20");
-                zapisz_ini(kUstPrzelewIni, "kolory", "zus_poddruk_mmrrrr", "1");
-            });
+            zapisz_ustawienia(ds, run, zapisz_ustawienia_kroku5);
             break;
         case 6:
             sql("ALTER TABLE kartoteka  ADD COLUMN [dost_adres_ulica] text(100)");
