@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "app/core/services.h"
+#include "app/export/ProfilExp_detail_form.h"
 #include "app/registers/frmSlownikTytulemMaster_form.h"
 #include "app/registers/kthprz_detail_form.h"
 #include "app/registers/kthprz_master_form.h"
@@ -17,6 +18,7 @@
 #include "app/transfers/formularz_podatki.h"
 #include "app/transfers/formularz_zus.h"
 #include "core/text.h"
+#include "export/profilexp_store.h"
 #include "registers/firma_my_store.h"
 #include "registers/kontrah_store.h"
 #include "registers/slowniki.h"
@@ -191,6 +193,18 @@ TEST_F(DaneZapisane, TitleDictionaryCardKeepsLongStoredTitles) {
     ASSERT_TRUE(test::show_offscreen(karta));
     test::button(karta, QStringLiteral("Zapisz [CTRL+ENTER]"))->click();
     EXPECT_EQ(get_slowtyt(db.ds, t.slow_id), t);
+}
+
+TEST_F(DaneZapisane, ExportProfileCardKeepsAStoredFileLimitItCannotShow) {
+    TProfilExp p = nowy_profilexp();
+    p.prof_nazwa = "Bank";
+    p.prof_maks_w_pliku = "1000000";
+    ASSERT_TRUE(save_profilexp(db.ds, p));
+    TProfilExp_detail_frm karta(services);
+    karta.set_profil(get_profilexp(db.ds, p.prof_id));
+    ASSERT_TRUE(test::show_offscreen(karta));
+    karta.zapisz_btnClick();
+    EXPECT_EQ(get_profilexp(db.ds, p.prof_id).prof_maks_w_pliku, "1000000");
 }
 
 // Opens the stored transfer on its entry screen and saves it untouched; returns the stored notes.
