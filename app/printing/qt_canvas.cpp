@@ -1,17 +1,15 @@
 #include "app/printing/qt_canvas.h"
 
 #include <QFont>
+#include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPen>
 
-#include "printing/czcionki.h"
+#include "app/printing/qt_miara.h"
 
 namespace zlx::app {
 
 namespace {
-
-// A pen unit of the blanks in millimetres: width 1 is a hairline, 8 the heavy frame.
-constexpr double kMmNaJednostkePiora = 0.06;
 
 QColor kolor(Kolor k) {
     return QColor(kolor_r(k), kolor_g(k), kolor_b(k));
@@ -34,18 +32,29 @@ void QtCanvas::zakoncz() {
     if (painter_.isActive()) painter_.end();
 }
 
-QPainter& QtCanvas::malarz() {
+void QtCanvas::strony(int od, int do_) {
+    od_strony_ = od;
+    do_strony_ = do_ >= od ? do_ : od;
+}
+
+QPainter* QtCanvas::malarz() {
+    if (od_strony_ > 0 && (strona_ < od_strony_ || strona_ > do_strony_)) return nullptr;
     if (!painter_.isActive()) {
         painter_.begin(&device_);
         painter_.setRenderHint(QPainter::Antialiasing, true);
         painter_.setRenderHint(QPainter::TextAntialiasing, true);
         jednostek_na_mm_ = device_.logicalDpiX() / 25.4;
+    } else if (nowa_strona_) {
+        device_.newPage();
     }
-    return painter_;
+    nowa_strona_ = false;
+    return &painter_;
 }
 
-void QtCanvas::ustaw_pioro_i_pedzel() {
-    QPainter& p = malarz();
+bool QtCanvas::ustaw_pioro_i_pedzel() {
+    QPainter* m = malarz();
+    if (!m) return false;
+    QPainter& p = *m;
     const Pioro& pi = pioro();
     if (pi.styl == StylPiora::brak) {
         p.setPen(Qt::NoPen);
@@ -60,48 +69,57 @@ void QtCanvas::ustaw_pioro_i_pedzel() {
     }
     const Pedzel& pe = pedzel();
     p.setBrush(pe.styl == StylPedzla::brak ? QBrush(Qt::NoBrush) : QBrush(kolor(pe.kolor)));
+    return true;
 }
 
 void QtCanvas::rectangle(double x1, double y1, double x2, double y2) {
-    ustaw_pioro_i_pedzel();
-    malarz().drawRect(QRectF(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2))));
+    if (ustaw_pioro_i_pedzel()) painter_.drawRect(QRectF(punkt(x1, y1), punkt(x2, y2)));
 }
 
 void QtCanvas::ellipse(double x1, double y1, double x2, double y2) {
-    ustaw_pioro_i_pedzel();
-    malarz().drawEllipse(QRectF(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2))));
+    if (ustaw_pioro_i_pedzel()) painter_.drawEllipse(QRectF(punkt(x1, y1), punkt(x2, y2)));
 }
 
 void QtCanvas::line(double x1, double y1, double x2, double y2) {
-    ustaw_pioro_i_pedzel();
-    malarz().drawLine(QPointF(mm(x1), mm(y1)), QPointF(mm(x2), mm(y2)));
+    if (ustaw_pioro_i_pedzel()) painter_.drawLine(punkt(x1, y1), punkt(x2, y2));
 }
 
 void QtCanvas::text(double x, double y, const std::string& s) {
-    QPainter& p = malarz();
+    QPainter* m = malarz();
+    if (!m) return;
+    QPainter& p = *m;
     const Czcionka& cz = czcionka();
-    const RodzinaCzcionki rodzina = rodzina_czcionki(cz.nazwa);
-    QFont font(QString::fromStdString(rodzina.nazwa));
-    font.setPointSizeF(cz.rozmiar);
-    font.setBold(cz.pogrubiona || rodzina.pogrubiona);
-    if (rodzina.pogrubiona) font.setWeight(QFont::Black);
-    p.setFont(font);
+    Czcionka na_arkuszu = cz;
+    na_arkuszu.rozmiar = cz.rozmiar * przeksztalcenie().skala;
+    p.setFont(qfont(na_arkuszu));
     p.setPen(kolor(cz.kolor));
     const QString tekst = QString::fromStdString(s);
     if (cz.obrot == 90) {
         p.save();
-        p.translate(mm(x), mm(y));
+        p.translate(mm_x(x), mm_y(y));
         p.rotate(-90);
         p.drawText(QPointF(0, 0), tekst);
         p.restore();
     } else {
-        p.drawText(QPointF(mm(x), mm(y)), tekst);
+        p.drawText(punkt(x, y), tekst);
     }
 }
 
+double QtCanvas::text_width(const std::string& s) const {
+    return szerokosc_tekstu(czcionka(), s, &device_);
+}
+
+Arkusz QtCanvas::arkusz() const {
+    QPageLayout l = device_.pageLayout();
+    l.setUnits(QPageLayout::Millimeter);
+    const QSizeF strona = l.fullRect(QPageLayout::Millimeter).size();
+    const QMarginsF paski = l.minimumMargins();
+    return {strona.width(), strona.height(), paski.left(), paski.top(), paski.right(), paski.bottom()};
+}
+
 void QtCanvas::new_page() {
-    malarz();
-    device_.newPage();
+    ++strona_;
+    nowa_strona_ = painter_.isActive();
 }
 
 void QtCanvas::orientation(Orientacja o) {

@@ -23,18 +23,35 @@ class QtCanvas : public Canvas {
     void text(double x, double y, const std::string& s) override;
     void new_page() override;
     void orientation(Orientacja o) override;
+    double text_width(const std::string& s) const override;
+    Arkusz arkusz() const override;
+
+    // Draws only pages od to do_ (from 1; 0 and 0 draw every page), as a printer's page range asks.
+    void strony(int od, int do_);
 
     // Ends the painter; the file or print job is complete afterwards.
     void zakoncz();
 
   private:
-    QPainter& malarz();
-    void ustaw_pioro_i_pedzel();
-    double mm(double v) const { return v * jednostek_na_mm_; }
+    // The painter of the current page; nullptr when the page lies outside the range.
+    QPainter* malarz();
+    // Returns false when the current page is not drawn.
+    bool ustaw_pioro_i_pedzel();
+    // Device units of a length, and of a point's X and Y, in the drawing's millimetres.
+    double mm(double v) const { return v * przeksztalcenie().skala * jednostek_na_mm_; }
+    double mm_x(double x) const {
+        return (przeksztalcenie().dx + przeksztalcenie().skala * x) * jednostek_na_mm_;
+    }
+    double mm_y(double y) const {
+        return (przeksztalcenie().dy + przeksztalcenie().skala * y) * jednostek_na_mm_;
+    }
+    QPointF punkt(double x, double y) const { return {mm_x(x), mm_y(y)}; }
 
     QPagedPaintDevice& device_;
     QPainter painter_;
     double jednostek_na_mm_ = 1;
+    int strona_ = 1, od_strony_ = 0, do_strony_ = 0;
+    bool nowa_strona_ = false;  // the device's next page is due when the next page draws
 };
 
 }  // namespace zlx::app

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QFrame>
 #include <QGridLayout>
@@ -19,6 +20,7 @@
 #include "app/core/dialogs.h"
 #include "app/core/screen.h"
 #include "app/core/screen_factory.h"
+#include "app/printing/qt_miara.h"
 #include "app/registers/WalutaMaster_form.h"
 #include "app/registers/symbol_form_us_master_form.h"
 #include "core/ini.h"
@@ -352,11 +354,19 @@ void TUstawieniaPrzelew_frm::ustaw_kolor(const std::string& wiersz) {
 }
 
 void TUstawieniaPrzelew_frm::czcionka_btnClick() {
-    QFont obecna(pola_["font_name"]->text());
-    obecna.setPointSize(to_int(pola_["font_size"]->text().toStdString(), 13));
+    // The chooser lists the families the system has: it opens on the one the stored name prints in
+    // ("ARIAL" prints in its metric clone), and when that family comes back unchanged the stored name
+    // stays, so printing does not change.
+    const QString zapisana = pola_["font_name"]->text();
+    Czcionka cz;
+    cz.nazwa = zapisana.toStdString();
+    cz.rozmiar = to_int(pola_["font_size"]->text().toStdString(), 13);
+    QFont obecna = qfont(cz);
+    const QString rodzina = QFontInfo(obecna).family();
+    obecna.setFamily(rodzina);
     const std::optional<QFont> f = wybierz_czcionke(obecna, this);
     if (!f) return;
-    pola_["font_name"]->setText(f->family());
+    if (f->family() != rodzina) pola_["font_name"]->setText(f->family());
     pola_["font_size"]->setText(QString::number(f->pointSize()));
 }
 

@@ -16,10 +16,23 @@ namespace zlx::app {
 
 namespace {
 
+// The orientation of the item on the paper the device has: A4 for a file, the chosen one on a printer.
 void przygotuj_strone(QPagedPaintDevice& d, const SterowanieWydrukiem& s, int pozycja) {
-    d.setPageSize(QPageSize(QPageSize::A4));
     d.setPageOrientation(s.orientacja(pozycja) == Orientacja::pozioma ? QPageLayout::Landscape
                                                                       : QPageLayout::Portrait);
+}
+
+// Draws the item on the printer's paper, only the pages of its page range.
+void drukuj_na(const SterowanieWydrukiem& s, int pozycja, QPrinter& p) {
+    if (s.pasmowy()) {
+        drukuj_raport_qt(s, pozycja, p, marginesy_drukarki(p), true, p.fromPage(), p.toPage());
+        return;
+    }
+    przygotuj_strone(p, s, pozycja);
+    QtCanvas c(p);
+    c.strony(p.fromPage(), p.toPage());
+    s.steruj_drukowanie(c, pozycja);
+    c.zakoncz();
 }
 
 }  // namespace
@@ -36,9 +49,10 @@ void drukuj_do_pdf(const SterowanieWydrukiem& s, int pozycja, const QString& pli
     writer.setResolution(600);
     writer.setCreator("Zlecenix");
     if (s.pasmowy()) {
-        drukuj_raport_qt(s, pozycja, writer, Marginesy{});
+        drukuj_raport_qt(s, pozycja, writer, Marginesy{}, false);
         return;
     }
+    writer.setPageSize(QPageSize(QPageSize::A4));
     przygotuj_strone(writer, s, pozycja);
     QtCanvas c(writer);
     s.steruj_drukowanie(c, pozycja);
@@ -47,14 +61,7 @@ void drukuj_do_pdf(const SterowanieWydrukiem& s, int pozycja, const QString& pli
 
 void drukuj_na_drukarce(const SterowanieWydrukiem& s, int pozycja, QPrinter& drukarka) {
     s.sprawdz(pozycja);
-    if (s.pasmowy()) {
-        drukuj_raport_qt(s, pozycja, drukarka, marginesy_drukarki(drukarka));
-        return;
-    }
-    przygotuj_strone(drukarka, s, pozycja);
-    QtCanvas c(drukarka);
-    s.steruj_drukowanie(c, pozycja);
-    c.zakoncz();
+    drukuj_na(s, pozycja, drukarka);
 }
 
 void pokaz_podglad(const SterowanieWydrukiem& s, int pozycja, QPrinter& drukarka, QWidget* rodzic) {
@@ -62,21 +69,12 @@ void pokaz_podglad(const SterowanieWydrukiem& s, int pozycja, QPrinter& drukarka
     przygotuj_strone(drukarka, s, pozycja);
     QPrintPreviewDialog dialog(&drukarka, rodzic);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* p) {
-        if (s.pasmowy()) {
-            try {
-                drukuj_raport_qt(s, pozycja, *p, marginesy_drukarki(*p));
-            } catch (const std::exception&) {
-                // As below: the trial read the same base file.
-            }
-            return;
-        }
-        QtCanvas c(*p);
         try {
-            s.steruj_drukowanie(c, pozycja);
+            drukuj_na(s, pozycja, *p);
         } catch (const std::exception&) {
-            // The trial above read the same settings; a change in between leaves the page short.
+            // The trial above read the same settings and base file; a change in between leaves the
+            // pages short.
         }
-        c.zakoncz();
     });
     dialog.setWindowState(Qt::WindowMaximized);
     if (auto* podglad = dialog.findChild<QPrintPreviewWidget*>()) podglad->setZoomFactor(1.0);

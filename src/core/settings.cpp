@@ -22,6 +22,11 @@ const char* drukuj_date_key(RodzajEkranu screen) {
 
 }  // namespace
 
+void zapisz_ustawienia_kroku5() {
+    for (const UstawienieKroku5& u : kUstawieniaKroku5)
+        zapisz_ini(kUstPrzelewIni, u.sekcja, u.klucz, u.wartosc);
+}
+
 std::string domyslna_sciezka_bazy() { return program_file("data/przDB.sqlite"); }
 
 std::string sciezka_bazy() { return czytaj_ini(kUstPrzelewIni, "program", "sciezka_bazy", domyslna_sciezka_bazy()); }

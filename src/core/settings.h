@@ -12,6 +12,24 @@ inline constexpr const char* kPrzelIni = "przel.ini";
 inline constexpr const char* kEpIni = "ep.ini";
 inline constexpr const char* kStanFormatekIni = "stanformatek.ini";
 
+// The print margins and the ZUS underprint flag that step 5 of the schema upgrade writes. A new
+// "ust_przelew.ini" starts with them too, and they are the print settings' defaults, so a new install
+// prints every layout without a setting typed.
+struct UstawienieKroku5 {
+    const char* sekcja;
+    const char* klucz;
+    const char* wartosc;
+};
+inline constexpr UstawienieKroku5 kUstawieniaKroku5[] = {
+    {"marginesy", "bankowy_wydruk_top", "4"},  {"marginesy", "bankowy_wydruk_left", "20"},
+    {"marginesy", "pocztowy_wydruk_top", "4"}, {"marginesy", "pocztowy_wydruk_left", "1"},
+    {"marginesy", "zus_wydruk_top", "4"},      {"marginesy", "zus_wydruk_left", "20"},
+    {"marginesy", "us_wydruk_top", "4"},       {"marginesy", "us_wydruk_left", "20"},
+    {"kolory", "zus_poddruk_mmrrrr", "1"},
+};
+// Writes the values above. Throws IniWriteError.
+void zapisz_ustawienia_kroku5();
+
 // Returns the program folder + "data/przDB.sqlite".
 std::string domyslna_sciezka_bazy();
 // [program] sciezka_bazy: the database file; the default path when unset.

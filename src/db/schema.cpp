@@ -1,6 +1,13 @@
 #include "db/schema.h"
 
+#include <sqlite3.h>
+
+#include <string_view>
+
+#include "db/jet_sql.h"
+#include "db/sql_error.h"
 #include "db/sql_format.h"
+#include "db/symbole_us.h"
 
 namespace zlx {
 
@@ -86,12 +93,46 @@ const KontoZus kKontaZus[] = {
 
 const char* const kWaluty[] = {"PLN", "EUR", "USD", "GBP", "CHF"};
 
-const char* const kSymbole[] = {"CIT-2",  "CIT-8",   "PIT-4",  "PIT-4R", "PIT-5",   "PIT-5L",
-                                "PIT-8A", "PIT-8AR", "PIT-28", "PIT-36", "PIT-36L", "PIT-37",
-                                "PIT-38", "PPL",     "PPE",    "VAT-7",  "VAT-7K",  "VAT-8",
-                                "VAT-9M", "PCC-3",   "SD-3",   "AKC-4",  "IFT-1R",  "CIT-10Z"};
+// Makes the tables in a scratch in-memory database and reads back what the file would declare.
+std::vector<BiezacaTabela> czytaj_biezace_tabele() {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(":memory:", &db) != SQLITE_OK) throw SqlError("Brak pamięci na schemat bazy");
+    std::vector<BiezacaTabela> out;
+    try {
+        const SchemaLookup none = [](std::string_view) -> const TableSchema* { return nullptr; };
+        for (const char* sql : kTables) {
+            const std::string_view text(sql);
+            if (text.rfind("CREATE TABLE", 0) != 0) continue;
+            const JetStatement st = translate_jet(text, none);
+            if (sqlite3_exec(db, st.sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw SqlError(sqlite3_errmsg(db), sql);
+            // The table just made is the last one in the catalog.
+            sqlite3_stmt* last = nullptr;
+            sqlite3_prepare_v2(
+                db, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid DESC LIMIT 1", -1,
+                &last, nullptr);
+            std::string name;
+            if (sqlite3_step(last) == SQLITE_ROW)
+                name = reinterpret_cast<const char*>(sqlite3_column_text(last, 0));
+            sqlite3_finalize(last);
+            auto schemat = read_table_schema(db, name);
+            if (!schemat) throw SqlError("Nie można odczytać tabeli " + name, sql);
+            out.push_back({std::move(*schemat), sql});
+        }
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+    return out;
+}
 
 }  // namespace
+
+const std::vector<BiezacaTabela>& biezace_tabele() {
+    static const std::vector<BiezacaTabela> tabele = czytaj_biezace_tabele();
+    return tabele;
+}
 
 void utworz_baze(TGlAdoCn_mod& cn) {
     WriteTransaction tx(cn);
@@ -112,7 +153,7 @@ void utworz_baze(TGlAdoCn_mod& cn) {
     }
     run("INSERT INTO tb_key(tb_nazwa ,tb_nr) VALUES (" + sql_str("waluty") + "," + sql_int(nr + 1) + ")");
     nr = 0;
-    for (const char* s : kSymbole) {
+    for (const char* s : symbole_us_dostarczane()) {
         ++nr;
         run("INSERT INTO symbolformularzaus(nr_id,symbol) VALUES ( " + sql_int(nr) + "," + sql_str(s) + ")");
     }

@@ -57,13 +57,20 @@ void drukuj_kod_formularza(Canvas& c, const TParPrzel& p, const std::string& kod
     TParNapisy n = napisy_kodu(p);
     n.x = x;
     n.y = y;
+    n.prawo = p.kod_lewo + p.kod_szer;
     drukuj_pole(c, kod, p, n);
+}
+
+void ustaw_pole_kratek(TParNapisy& n, const TParPrzel& p, double dx, int ile) {
+    n.x = p.pole_lewo + dx;
+    n.max_kratek = ile;
+    n.prawo = n.x + 0.2 + ile * p.kratka_szer;
 }
 
 void drukuj_walute(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     TParNapisy n = napisy_kodu(p);
     n.tryb = 1;
-    n.x = p.pole_lewo + 55;
+    ustaw_pole_kratek(n, p, 55, 3);
     n.y = p.wiersz4;
     drukuj_pole(c, t.waluta, p, n);
 }
@@ -71,13 +78,14 @@ void drukuj_walute(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
 void drukuj_znak_wp(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     TParNapisy n = napisy_kodu(p);
     n.tryb = 1;
-    n.x = p.pole_lewo + (t.p_w == 1 ? 45 : 40);
+    ustaw_pole_kratek(n, p, t.p_w == 1 ? 45 : 40, 1);
     n.y = p.wiersz4;
     drukuj_pole(c, "X", p, n);
 }
 
 void drukuj_kwote_i_wiersz5(Canvas& c, const TParPrzel& p, const TPrzelew& t, int rozmiar, int max_znakow) {
     TParNapisy n = napisy_danych(p, rozmiar, max_znakow);
+    n.bez_utraty = 1;
     if (t.drukuj_kwote == 1) {
         n.x = p.pole_lewo + 75;
         n.y = p.wiersz4;
@@ -86,7 +94,11 @@ void drukuj_kwote_i_wiersz5(Canvas& c, const TParPrzel& p, const TPrzelew& t, in
     if (t.drukuj_kwote != 1 && t.p_w != 0) return;
     n.x = p.pole_lewo;
     n.y = p.wiersz5;
-    if (t.p_w == 0) n.tryb = tryb_konta(p.kratki);
+    n.prawo = p.wiersz_prawo - p.kratka_szer;
+    if (t.p_w == 0) {
+        n.tryb = tryb_konta(p.kratki);
+        n.bez_utraty = 0;
+    }
     drukuj_pole(c, tekst_wiersza5(t, p.kratki), p, n);
 }
 
@@ -96,6 +108,7 @@ void drukuj_date_przelewu(Canvas& c, const TParPrzel& p, const TPrzelew& t, int 
     n.tryb = 0;
     n.x = p.data_lewo;
     n.y = p.data_gora;
+    n.prawo = p.podpis_lewo + p.podpis_szer;
     drukuj_pole(c, t.data.to_text(), p, n);
 }
 
@@ -111,6 +124,8 @@ void drukuj_dane_bankowe(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     const auto wiersz = [&](int w, const std::string& tekst, int tryb) {
         n.y = p.wiersz(w);
         n.tryb = tryb;
+        // The account rows end one cell short of the others.
+        n.prawo = w == 3 ? p.wiersz_prawo - p.kratka_szer : p.wiersz_prawo;
         drukuj_pole(c, tekst, p, n);
     };
     const int zwykly = tryb_pola(p.kratki);
@@ -178,7 +193,8 @@ void rysuj_przelew_z_potwierdzeniem(Canvas& c, const std::string& napis, const T
 
 void drukuj_dane_potwierdzenia(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     const int znakow =
-        calkowita_ustawienia("pocztiloscznakow", czytaj_ust("opcje_wydrukow", "pocztiloscznakow", "27"));
+        calkowita_ustawienia("pocztiloscznakow", czytaj_ust("opcje_wydrukow", "pocztiloscznakow", "27"), 1,
+                             100, "liczbę całkowitą znaków od 1 do 100");
     const double x = p.pokwit_lewo + 1, g = p.pokwit_gora;
     drukuj_wiersze(c, t.dost_konto, 2, znakow, x, g + 6, p, 8);
     drukuj_wiersze(c, t.dost_nazwa + " " + t.dost_adres, 3, znakow, x, g + 22, p, 4);

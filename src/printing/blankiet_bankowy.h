@@ -31,5 +31,7 @@ void drukuj_znak_wp(Canvas& c, const TParPrzel& p, const TPrzelew& t);
 void drukuj_walute(Canvas& c, const TParPrzel& p, const TPrzelew& t);
 void drukuj_kod_formularza(Canvas& c, const TParPrzel& p, const std::string& kod, double x, double y);
 void drukuj_date_przelewu(Canvas& c, const TParPrzel& p, const TPrzelew& t, int rozmiar);
+// Places a field of `ile` cells at the panel's left edge + dx: its limit and its right edge.
+void ustaw_pole_kratek(TParNapisy& n, const TParPrzel& p, double dx, int ile);
 
 }  // namespace zlx

@@ -1,5 +1,7 @@
 #include "printing/blankiet_us.h"
 
+#include <algorithm>
+
 #include "printing/blankiet_bankowy.h"
 #include "printing/dane.h"
 #include "printing/pola.h"
@@ -107,17 +109,18 @@ void drukuj_dane_us(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
     if (t.drukuj_kwote == 1) drukuj_znak_wp(c, p, t);
 
     TParNapisy n = napisy_danych(p, rozmiar, 54);
+    // A field and its white segment: `kratek` cells from the panel's left edge + dx.
     const auto pole = [&](int w, double dx, const std::string& tekst, int tryb, int kratek) {
-        n.x = p.pole_lewo + dx;
+        ustaw_pole_kratek(n, p, dx, kratek);
+        n.prawo = std::min(n.prawo, p.wiersz_prawo - (w == 3 ? p.kratka_szer : 0));
         n.y = p.wiersz(w);
         n.tryb = tryb;
-        n.max_kratek = kratek;
         drukuj_pole(c, tekst, p, n);
     };
     const int zwykly = tryb_pola(p.kratki);
     pole(1, 0, t.dost_nazwa, zwykly, 27);
     pole(2, 0, t.dost_adres, zwykly, 27);
-    pole(3, 0, konto_do_druku(t.dost_konto_druk, p.kratki), tryb_konta(p.kratki), 27);
+    pole(3, 0, konto_do_druku(t.dost_konto_druk, p.kratki), tryb_konta(p.kratki), 26);
     drukuj_kwote_i_wiersz5(c, p, t, rozmiar, 54);
     pole(6, 0, t.my_nazwa, zwykly, 27);
     pole(7, 0, t.my_adres, zwykly, 27);

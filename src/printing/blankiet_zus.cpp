@@ -1,5 +1,7 @@
 #include "printing/blankiet_zus.h"
 
+#include <algorithm>
+
 #include "core/fitting.h"
 #include "core/text.h"
 #include "printing/blankiet_bankowy.h"
@@ -119,13 +121,13 @@ void rysuj_przelew_zus(Canvas& c, const TPrzelew& t, TParPrzel p) {
 }
 
 void drukuj_dane_zus(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
-    const int rozmiar = to_int(p.font_size, 13);
+    const int rozmiar = rozmiar_czcionki(p);
     TParNapisy n = napisy_danych(p, rozmiar, 54);
     const auto pole = [&](int w, double dx, const std::string& tekst, int kratek) {
-        n.x = p.pole_lewo + dx;
+        ustaw_pole_kratek(n, p, dx, kratek);
+        n.prawo = std::min(n.prawo, p.wiersz_prawo - (w == 3 ? p.kratka_szer : 0));
         n.y = p.wiersz(w);
         n.tryb = 1;
-        n.max_kratek = kratek;
         drukuj_pole(c, tekst, p, n);
     };
     const std::string konto = tylko_cyfry(t.dost_konto_druk);
@@ -142,10 +144,10 @@ void drukuj_dane_zus(Canvas& c, const TParPrzel& p, const TPrzelew& t) {
         if (t.drukuj_kwote == 1) drukuj_znak_wp(c, p, t);
         drukuj_walute(c, p, t);
         n.pogrubiona = 1;
-        pole(3, 0, konto, 27);
+        pole(3, 0, konto, 26);
         n.pogrubiona = 0;
     } else {
-        n.x = p.pole_lewo;
+        ustaw_pole_kratek(n, p, 0, 26);
         n.y = p.wiersz3;
         n.tryb = 1;
         drukuj_pole_konta_zus(c, konto, p, n);

@@ -46,6 +46,23 @@ struct Pedzel {
     bool operator==(const Pedzel&) const = default;
 };
 
+// A pen unit in millimetres: width 1 is a hairline, 8 the heavy frame line.
+inline constexpr double kMmNaJednostkePiora = 0.06;
+
+// The sheet in millimetres, in the orientation in force, with the strips along its edges that the
+// device cannot print on (none on a PDF file).
+struct Arkusz {
+    double szerokosc = 210, wysokosc = 297;
+    double lewy = 0, gorny = 0, prawy = 0, dolny = 0;
+};
+
+// Where the drawing lands on the sheet: the point (x, y) at (dx + skala × x, dy + skala × y); text
+// sizes and pen widths scale with it. The identity unless a page has to be fitted to its sheet.
+struct Przeksztalcenie {
+    double skala = 1, dx = 0, dy = 0;
+    bool operator==(const Przeksztalcenie&) const = default;
+};
+
 struct Czcionka {
     std::string nazwa = "ARIAL";
     double rozmiar = 10;  // points
@@ -76,16 +93,23 @@ class Canvas {
     void font_colour(Kolor k) { czcionka_.kolor = k; }
     void font_bold(bool bold) { czcionka_.pogrubiona = bold; }
     void font_rotation(int degrees) { czcionka_.obrot = degrees; }
+    // Applies to everything drawn after it, until changed.
+    void transform(const Przeksztalcenie& t) { przeksztalcenie_ = t; }
 
     const Pioro& pioro() const { return pioro_; }
     const Pedzel& pedzel() const { return pedzel_; }
     const Czcionka& czcionka() const { return czcionka_; }
+    const Przeksztalcenie& przeksztalcenie() const { return przeksztalcenie_; }
 
     virtual void rectangle(double x1, double y1, double x2, double y2) = 0;
     // Draws the ellipse inscribed in the rectangle.
     virtual void ellipse(double x1, double y1, double x2, double y2) = 0;
     virtual void line(double x1, double y1, double x2, double y2) = 0;
     virtual void text(double x, double y, const std::string& s) = 0;
+    // Returns the width of the text in the current font, in the drawing's millimetres.
+    virtual double text_width(const std::string& s) const = 0;
+    // Returns the sheet of the pages, in the orientation set last.
+    virtual Arkusz arkusz() const = 0;
     virtual void new_page() = 0;
     // Sets the orientation of the pages that follow; called before the first page is drawn.
     virtual void orientation(Orientacja o) = 0;
@@ -94,6 +118,7 @@ class Canvas {
     Pioro pioro_;
     Pedzel pedzel_;
     Czcionka czcionka_;
+    Przeksztalcenie przeksztalcenie_;
 };
 
 }  // namespace zlx

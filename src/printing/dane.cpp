@@ -14,6 +14,7 @@ TParNapisy napisy_danych(const TParPrzel& p, int rozmiar, int max_znakow) {
     n.tryb = tryb_pola(p.kratki);
     n.max_kratek = 27;
     n.max_znakow = max_znakow;
+    n.prawo = p.wiersz_prawo;
     return n;
 }
 
@@ -25,6 +26,7 @@ TParNapisy napisy_kodu(const TParPrzel& p) {
     n.x = p.pole_lewo;
     n.max_kratek = 3;
     n.max_znakow = 54;
+    n.prawo = p.wiersz_prawo;
     return n;
 }
 

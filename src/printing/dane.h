@@ -10,9 +10,10 @@
 namespace zlx {
 
 // The placement of a data row: the data font at its size, not bold, black, at the panel's left edge,
-// in the field mode of kratki, 27 cells or max_znakow characters.
+// in the field mode of kratki, 27 cells or max_znakow characters, ending at the rows' right edge.
 TParNapisy napisy_danych(const TParPrzel& p, int rozmiar, int max_znakow);
-// Bold Arial 13 pt, black, plain: the form code, the currency and the W/P mark.
+// Bold Arial 13 pt, black, plain: the form code, the currency and the W/P mark; callers set the
+// field's position and right edge.
 TParNapisy napisy_kodu(const TParPrzel& p);
 
 // Returns the text of row 5 with the amount printed: the payer account for a transfer, the digit words

@@ -1,5 +1,7 @@
 #include "printing/geometria.h"
 
+#include <climits>
+
 #include "core/text.h"
 #include "printing/ust_przelew.h"
 
@@ -24,7 +26,8 @@ Kolor czytaj_kolor(const std::string& nazwa, int zestaw, int r, int g, int b) {
 }
 
 int czytaj_opcje(const char* klucz) {
-    return calkowita_ustawienia(klucz, czytaj_ust("opcje_wydrukow", klucz, "1"));
+    return calkowita_ustawienia(klucz, czytaj_ust("opcje_wydrukow", klucz, "1"), INT_MIN, INT_MAX,
+                                kOczekiwanaTakNie);
 }
 
 void czytaj_ustawienia(int zestaw, TParPrzel& p, bool napisy) {

@@ -54,6 +54,12 @@ struct TParNapisy {
     std::int32_t tryb = 0;  // 0 plain, 1 one character per cell, other values print nothing
     std::int32_t max_kratek = 0;
     std::int32_t max_znakow = 0;
+    // The field's right edge: plain text is reduced to end before it, no more cells are filled than
+    // it holds. 0 leaves the text as it is.
+    double prawo = 0;
+    // 1 for an amount and its words, which never lose a character: in cells the leading asterisks go
+    // first, then the value prints as plain text fitted to the field.
+    std::int32_t bez_utraty = 0;
 };
 
 // Colour sets: 0 = "Kolor 1 (czerwony)", 1 = "Kolor 2 (szary)".

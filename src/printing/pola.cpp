@@ -1,5 +1,6 @@
 #include "printing/pola.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <vector>
 
@@ -24,20 +25,60 @@ std::string przygotuj(Canvas& c, const std::string& tekst, const TParPrzel& p, c
     return p.zamieniajwielkie == 1 ? upper_pl(trim(tekst)) : tekst;
 }
 
+// Room kept free before a field's right edge and on the right of a character in its cell.
+constexpr double kZapas = 0.4;
+
+void drukuj_zwykle(Canvas& c, const std::string& tekst, const TParNapisy& n) {
+    const std::string s = przytnij(tekst, limit(n.max_znakow));
+    if (!s.empty()) drukuj_dopasowany(c, n.x + 1.0, n.y + 4.4, s, n.prawo);
+}
+
+// Returns how many cells the field has: max_kratek, and no more than fit before its right edge.
+std::size_t kratek(const TParPrzel& p, const TParNapisy& n) {
+    auto ile = static_cast<std::size_t>(limit(n.max_kratek));
+    if (n.prawo > 0 && p.kratka_szer > 0) {
+        // The cells start 0.2 mm right of the field's x, as the rows do; a full row ends 0.3 mm short
+        // of its last separator.
+        const double w_polu = (n.prawo - n.x - 0.2) / p.kratka_szer + 0.5;
+        ile = std::min(ile, w_polu > 0 ? static_cast<std::size_t>(w_polu) : std::size_t{0});
+    }
+    return ile;
+}
+
+void drukuj_znak(Canvas& c, double x, double y, const std::string& znak, double miejsce) {
+    const double rozmiar = c.czcionka().rozmiar;
+    const double szer = c.text_width(znak);
+    if (szer > miejsce && szer > 0) c.font_size(rozmiar * miejsce / szer);
+    c.text(x, y, znak);
+    c.font_size(rozmiar);
+}
+
 void drukuj_kratki(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParNapisy& n,
                    bool tylko_zus) {
-    const std::vector<std::string> znaki = utf8_chars(przytnij(tekst, limit(n.max_kratek)));
+    const std::size_t ile = kratek(p, n);
+    std::vector<std::string> znaki = utf8_chars(tekst);
+    if (n.bez_utraty == 1) {
+        while (znaki.size() > ile && !znaki.empty() && znaki.front() == "*")
+            znaki.erase(znaki.begin());
+        if (znaki.size() > ile) {
+            drukuj_dopasowany(c, n.x + 1.0, n.y + 4.4, tekst, n.prawo);
+            return;
+        }
+    } else {
+        znaki = utf8_chars(przytnij(tekst, static_cast<std::int16_t>(ile)));
+    }
+    // Character i stands from x + 1.4 + 5i to the next separator at x + 0.2 + 5(i + 1).
+    const double miejsce = p.kratka_szer - 1.2 - kZapas;
     for (std::size_t i = 0; i < znaki.size(); ++i) {
         if (tylko_zus && i != 0 && i != 1 && i != 20) continue;
-        c.text(n.x + 1.4 + static_cast<double>(i) * p.kratka_szer, n.y + 4.4, znaki[i]);
+        drukuj_znak(c, n.x + 1.4 + static_cast<double>(i) * p.kratka_szer, n.y + 4.4, znaki[i], miejsce);
     }
 }
 
 void drukuj(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParNapisy& n, bool tylko_zus) {
     const std::string t = przygotuj(c, tekst, p, n);
     if (n.tryb == 0) {
-        const std::string s = przytnij(t, limit(n.max_znakow));
-        if (!s.empty()) c.text(n.x + 1.0, n.y + 4.4, s);
+        drukuj_zwykle(c, t, n);
     } else if (n.tryb == 1) {
         drukuj_kratki(c, t, p, n, tylko_zus);
     }
@@ -45,6 +86,20 @@ void drukuj(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParN
 }
 
 }  // namespace
+
+void drukuj_dopasowany(Canvas& c, double x, double y, const std::string& tekst, double prawo) {
+    std::string t = tekst;
+    const double miejsce = prawo - kZapas - x;
+    const double rozmiar = c.czcionka().rozmiar;
+    if (prawo > 0) {
+        const double szer = c.text_width(t);
+        if (szer > miejsce) c.font_size(std::max(kNajmniejszaCzcionka, rozmiar * miejsce / szer));
+        for (std::size_t n = utf8_length(t); n > 0 && c.text_width(t) > miejsce; --n)
+            t = utf8_left(t, n - 1);
+    }
+    if (!t.empty()) c.text(x, y, t);
+    c.font_size(rozmiar);
+}
 
 void drukuj_pole(Canvas& c, const std::string& tekst, const TParPrzel& p, const TParNapisy& n) {
     drukuj(c, tekst, p, n, false);
@@ -61,7 +116,7 @@ void drukuj_etykiete(Canvas& c, const std::string& tekst, const TParPrzel& p, do
 }
 
 void drukuj_wiersze(Canvas& c, const std::string& tekst, int max_linii, int znakow, double x, double y,
-                    const TParPrzel&, double krok) {
+                    const TParPrzel& p, double krok) {
     c.font("Times New Roman CE", 9);
     const std::string t = trim(tekst);
     const std::size_t dlugosc = utf8_length(t);
@@ -74,7 +129,9 @@ void drukuj_wiersze(Canvas& c, const std::string& tekst, int max_linii, int znak
             linie.push_back(utf8_substr(t, od, n));
     }
     for (std::size_t k = 0; k < linie.size() && k < static_cast<std::size_t>(max_linii); ++k)
-        if (!linie[k].empty()) c.text(x + 0.5, y + static_cast<double>(k) * krok - 0.2, linie[k]);
+        if (!linie[k].empty())
+            drukuj_dopasowany(c, x + 0.5, y + static_cast<double>(k) * krok - 0.2, linie[k],
+                              p.pokwit_lewo + p.pokwit_szer);
 }
 
 int tryb_pola(int kratki) {
@@ -86,7 +143,7 @@ int tryb_konta(int kratki) {
 }
 
 int rozmiar_czcionki(const TParPrzel& p) {
-    return calkowita_ustawienia("font_size", p.font_size);
+    return calkowita_ustawienia("font_size", p.font_size, 4, 72, "liczbę całkowitą punktów od 4 do 72");
 }
 
 }  // namespace zlx

@@ -5,6 +5,7 @@
 
 #include "core/ini.h"
 #include "core/os.h"
+#include "core/text.h"
 #include "printing/ust_przelew.h"
 
 namespace zlx {
@@ -37,23 +38,22 @@ void zapisz_domyslny(const std::string& sciezka) {
     }
 }
 
-// Returns the length, or throws BladRaportu with the message when it is missing or not a number.
-double dlugosc(const char* sekcja, const char* klucz, const char* komunikat, bool dodatnia) {
-    const std::string wartosc = czytaj_ini(kProjektBazowy, sekcja, klucz, "");
-    double v = 0;
-    try {
-        v = liczba_ustawienia(klucz, wartosc);
-    } catch (const BladUstawienia&) {
-        throw BladRaportu(komunikat);
-    }
-    if (dodatnia ? v <= 0 : v < 0) throw BladRaportu(komunikat);
-    return v;
-}
+constexpr const char* kRada =
+    "Popraw plik albo go usuń: program zapisze go na nowo z wartościami domyślnymi.";
 
-double dodatnia_liczba(const char* sekcja, const char* klucz, const char* domyslna) {
+// Returns the length: a missing key stops the run with the message of its section (the page or the
+// region is not there); a value that is not a number greater than zero (or, for `dodatnia` false, at
+// least zero) names the file and the key.
+double dlugosc(const char* sekcja, const char* klucz, const char* domyslna, const char* komunikat,
+               bool dodatnia) {
     const std::string wartosc = czytaj_ini(kProjektBazowy, sekcja, klucz, domyslna);
-    const double v = liczba_ustawienia(klucz, wartosc);
-    if (v <= 0) throw BladUstawienia(klucz, wartosc);
+    if (komunikat && trim(wartosc).empty()) throw BladRaportu(komunikat);
+    double v = 0;
+    if (!czytaj_liczbe(wartosc, v) || (dodatnia ? v <= 0 : v < 0))
+        throw BladUstawienia(
+            kProjektBazowy, sekcja, klucz, wartosc,
+            dodatnia ? "liczbę cali większą od zera, np. 8,27" : "liczbę cali nie mniejszą od zera, np. 0,5",
+            kRada);
     return v;
 }
 
@@ -65,13 +65,18 @@ ProjektBazowy wczytaj_projekt_bazowy() {
     if (!os::read_file(sciezka, tresc)) zapisz_domyslny(sciezka);
 
     ProjektBazowy p;
-    p.szerokosc_strony = dlugosc("Report1.Page1", "szerokosc", kBrakStrony, true);
-    p.wysokosc_strony = dlugosc("Report1.Page1", "wysokosc", kBrakStrony, true);
-    p.region_lewo = dlugosc("Region1", "lewo", kBrakRegionu, false);
+    p.szerokosc_strony = dlugosc("Report1.Page1", "szerokosc", "", kBrakStrony, true);
+    p.wysokosc_strony = dlugosc("Report1.Page1", "wysokosc", "", kBrakStrony, true);
+    p.region_lewo = dlugosc("Region1", "lewo", "", kBrakRegionu, false);
     p.czcionka = czytaj_ini(kProjektBazowy, "czcionka", "nazwa", p.czcionka);
     if (p.czcionka.empty()) p.czcionka = ProjektBazowy{}.czcionka;
-    p.rozmiar_czcionki = dodatnia_liczba("czcionka", "rozmiar", "10");
-    p.wysokosc_wiersza = dodatnia_liczba("detail", "wysokosc", "0.2");
+    const std::string rozmiar = czytaj_ini(kProjektBazowy, "czcionka", "rozmiar", "10");
+    double v = 0;
+    if (!czytaj_liczbe(rozmiar, v) || v < 4 || v > 72)
+        throw BladUstawienia(kProjektBazowy, "czcionka", "rozmiar", rozmiar, "liczbę punktów od 4 do 72",
+                             kRada);
+    p.rozmiar_czcionki = v;
+    p.wysokosc_wiersza = dlugosc("detail", "wysokosc", "0.2", nullptr, true);
     return p;
 }
 

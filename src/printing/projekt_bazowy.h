@@ -35,8 +35,8 @@ struct ProjektBazowy {
 };
 
 // Reads the file, writing it with the defaults first when it is missing. Throws BladRaportu when the
-// page or the region is missing or not a positive size, BladUstawienia for another value that is not
-// a number, IniWriteError when the missing file cannot be written.
+// page's or the region's key is missing, BladUstawienia (naming this file) for a value that is not a
+// length or a font size, IniWriteError when the missing file cannot be written.
 ProjektBazowy wczytaj_projekt_bazowy();
 
 }  // namespace zlx

@@ -5,6 +5,7 @@
 #include "core/text.h"
 #include "printing/blankiet_us.h"
 #include "printing/blankiet_zus.h"
+#include "printing/dopasowanie_strony.h"
 #include "printing/geometria.h"
 #include "printing/recording_canvas.h"
 #include "printing/uklady_bankowe.h"
@@ -78,8 +79,13 @@ bool SterowanieWydrukiem::pasmowy() const {
     return tryb_ == TrybWydruku::zbiorowka || tryb_ == TrybWydruku::zestawienie;
 }
 
-RaportPasmowy SterowanieWydrukiem::raport(int pozycja, const Marginesy& m) const {
-    const ProjektBazowy p = wczytaj_projekt_bazowy();
+RaportPasmowy SterowanieWydrukiem::raport(int pozycja, const Marginesy& m,
+                                          std::optional<RozmiarStrony> strona) const {
+    ProjektBazowy p = wczytaj_projekt_bazowy();
+    if (strona) {
+        p.szerokosc_strony = strona->szerokosc;
+        p.wysokosc_strony = strona->wysokosc;
+    }
     if (tryb_ == TrybWydruku::zbiorowka) return zbuduj_zbiorowke(p, m, wiersze_zbiorowki_, par_);
     KolumnyRaportu kolumny;
     if (pozycja == 1)
@@ -177,25 +183,37 @@ void SterowanieWydrukiem::drukuj_strony(Canvas& c, int pozycja) const {
     }
 }
 
-void SterowanieWydrukiem::sprawdz(int pozycja) const {
-    if (pasmowy()) {
-        wczytaj_projekt_bazowy();
-        return;
-    }
+bool SterowanieWydrukiem::pelny_wydruk(int pozycja) const {
+    if (bankowy(tryb_)) return pozycja != 1 && pozycja != 5;
+    return (zus(tryb_) || us(tryb_)) && pozycja == 0;
+}
+
+RecordingCanvas SterowanieWydrukiem::proba(int pozycja) const {
+    RecordingCanvas c;
     const std::vector<TPrzelew>& lista = przelewy();
-    if (tryb_ == TrybWydruku::brak || lista.empty()) return;
-    RecordingCanvas proba;
-    drukuj_jeden(proba, pozycja, lista.front());
+    if (!pasmowy() && tryb_ != TrybWydruku::brak && !lista.empty()) drukuj_jeden(c, pozycja, lista.front());
+    return c;
+}
+
+void SterowanieWydrukiem::sprawdz(int pozycja) const {
+    if (pasmowy())
+        wczytaj_projekt_bazowy();
+    else
+        proba(pozycja);
 }
 
 void SterowanieWydrukiem::steruj_drukowanie(Canvas& c, int pozycja) const {
     if (tryb_ == TrybWydruku::brak) return;
-    sprawdz(pozycja);
-    c.orientation(orientacja(pozycja));
     if (pasmowy()) {
+        sprawdz(pozycja);
+        c.orientation(orientacja(pozycja));
         drukuj_raport(c, MiaraPrzyblizona{}, raport(pozycja, Marginesy{}));
         return;
     }
+    const RecordingCanvas pierwsza = proba(pozycja);
+    c.orientation(orientacja(pozycja));
+    if (pelny_wydruk(pozycja))
+        c.transform(dopasuj_do_arkusza(pierwsza.obszar_pierwszej_strony(), c.arkusz()));
     drukuj_strony(c, pozycja);
 }
 

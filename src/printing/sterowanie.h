@@ -7,11 +7,13 @@
 // The single-transfer modes keep a copy of the transfer; the list modes keep the caller's list by
 // reference for the duration of the run and do not free it.
 
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "printing/canvas.h"
 #include "printing/raporty_zbiorcze.h"
+#include "printing/recording_canvas.h"
 #include "printing/ust_przelew.h"
 #include "transfers/przelew.h"
 
@@ -50,9 +52,10 @@ class SterowanieWydrukiem {
     TrybWydruku tryb() const { return tryb_; }
     // Tells whether the mode prints a banded report (modes 4 and 5) rather than transfer blanks.
     bool pasmowy() const;
-    // Builds the banded report of the item for the printer's margins, on a freshly read base file:
-    // throws BladRaportu when the file lacks the page or the region.
-    RaportPasmowy raport(int pozycja, const Marginesy& m) const;
+    // Builds the banded report of the item for the printer's margins, on a freshly read base file and
+    // its page, or on `strona` when given (the printer's paper): throws BladRaportu when the file lacks
+    // the page or the region.
+    RaportPasmowy raport(int pozycja, const Marginesy& m, std::optional<RozmiarStrony> strona = {}) const;
 
     // "Przelew" for every transfer mode, "Zbiorówka" and "Zestawienie" for the reports.
     std::string podpis() const;
@@ -70,7 +73,10 @@ class SterowanieWydrukiem {
     // Runs the item onto the canvas: orientation, then one page per transfer, a new page between
     // transfers (a banded report with half-inch margins and approximate text widths). The first page is tried
     // beforehand, so a setting that cannot be read throws BladUstawienia before anything reaches the canvas.
+    // A full print is fitted to the canvas's sheet (dopasuj_do_arkusza); an overprint is not.
     void steruj_drukowanie(Canvas& c, int pozycja) const;
+    // Tells whether the item draws whole blanks on plain paper rather than data onto a form.
+    bool pelny_wydruk(int pozycja) const;
     // Draws the first page onto a recording canvas; throws BladUstawienia as the real run would.
     void sprawdz(int pozycja) const;
     // Draws the pages without the trial (the report writer's print event).
@@ -80,6 +86,8 @@ class SterowanieWydrukiem {
 
   private:
     void drukuj_jeden(Canvas& c, int pozycja, const TPrzelew& t) const;
+    // Draws the first page onto a recording canvas (nothing for a banded report).
+    RecordingCanvas proba(int pozycja) const;
 
     TrybWydruku tryb_ = TrybWydruku::brak;
     TUstPrzelew ust_;

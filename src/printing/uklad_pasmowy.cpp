@@ -11,6 +11,12 @@ namespace {
 constexpr double kMmNaPunkt = kMmNaCal / 72.0;
 constexpr double kTolerancja = 1e-9;
 
+std::string rtrim_blanks(std::string s) {
+    while (!s.empty() && s.back() == ' ')
+        s.pop_back();
+    return s;
+}
+
 double margines(double pasek_px, double dpi) {
     const double cale = dpi > 0 ? pasek_px / dpi : 0;
     return std::max(kNajmniejszyMargines, cale);
@@ -93,9 +99,19 @@ void RysowaniePasma::tekst(double x, double gora, double szerokosc, Wyrownanie w
     const double pudelko = szerokosc * kMmNaCal;
     std::string t = s;
     double szer = miara_.szerokosc(cz, t);
-    for (std::size_t n = utf8_length(t); styl.przytnij && szer > pudelko + kTolerancja && n > 0; --n) {
-        t = utf8_left(t, n - 1);
+    // A device's hinted widths do not shrink exactly with the size: a few steps close in on it.
+    for (int krok = 0; krok < 8 && szer > pudelko + kTolerancja && styl.dopasowanie == Dopasowanie::zmniejsz;
+         ++krok) {
+        cz.rozmiar *= 0.995 * pudelko / szer;
         szer = miara_.szerokosc(cz, t);
+    }
+    if (szer > pudelko + kTolerancja && styl.dopasowanie == Dopasowanie::przytnij) {
+        const std::string znak = "…";
+        for (std::size_t n = utf8_length(t); n > 0 && szer > pudelko + kTolerancja; --n) {
+            t = rtrim_blanks(utf8_left(s, n - 1)) + znak;
+            szer = miara_.szerokosc(cz, t);
+        }
+        if (szer > pudelko + kTolerancja) t.clear();
     }
     if (t.empty()) return;
 

@@ -52,13 +52,17 @@ class MiaraPrzyblizona : public MiaraTekstu {
     double wznios(const Czcionka& cz) const override;
 };
 
-// How one text differs from the report's default font. Size 0 keeps the default size. A text runs
-// past its box unless `przytnij` cuts it at the box's width (the cells of a ruled table).
+// What happens to a text wider than its box: it runs past it, it is cut and the cut marked with
+// "…" (names and titles in the cells of a ruled table), or its size is reduced until it fits (numbers
+// and dates, which must never lose a character).
+enum class Dopasowanie { brak, przytnij, zmniejsz };
+
+// How one text differs from the report's default font. Size 0 keeps the default size.
 struct StylTekstu {
     double rozmiar = 0;
     bool pogrubiony = false;
     Kolor kolor = kCzarny;
-    bool przytnij = false;
+    Dopasowanie dopasowanie = Dopasowanie::brak;
 };
 
 // Draws inside one band: positions in inches from the band's top and the region's left edge.
@@ -85,12 +89,21 @@ struct Pasmo {
     std::function<void(RysowaniePasma&)> rysuj;
 };
 
+struct RozmiarStrony {
+    double szerokosc = 0, wysokosc = 0;  // inches
+};
+
 struct RaportPasmowy {
     double szerokosc_strony = 0, wysokosc_strony = 0;
     Marginesy marginesy;
     Czcionka domyslna;
     // The body region: its left edge, its top; it ends at the bottom margin.
     double region_lewo = 0, region_gora = 0;
+    // How far the bands reach right of the region's left edge.
+    double szerokosc_tresci = 0;
+
+    // The page width the report needs: the region, its bands and the right margin.
+    double szerokosc_potrzebna() const { return region_lewo + szerokosc_tresci + marginesy.prawy; }
 
     std::optional<Pasmo> tytul;
     std::optional<Pasmo> naglowek_kolumn;

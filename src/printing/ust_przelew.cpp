@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "core/ini.h"
-#include "core/os.h"
 #include "core/settings.h"
 #include "core/text.h"
 
@@ -27,16 +26,29 @@ constexpr const char* kPocztNadruk = "zakładka „Bankowe”, „Marginesy pocz
 constexpr const char* kKolor1 = "zakładka „Kolory”, „Kolor 1 (czerwony)”";
 constexpr const char* kKolor2 = "zakładka „Kolory”, „Kolor 2 (szary)”";
 
+// Returns the value step 5 of the upgrade writes for the key.
+const char* krok5(std::string_view klucz) {
+    for (const UstawienieKroku5& u : kUstawieniaKroku5)
+        if (klucz == u.klucz) return u.wartosc;
+    throw std::logic_error("no step 5 value for " + std::string(klucz));
+}
+
+// The defaults: step 5's values where it writes one; the overprint origins and spacings, which the
+// older version left empty until the dialog saved them, start where the full print of the kind
+// puts its blank (the bank overprint is shifted by the stub on its own) and with no extra spacing.
 std::vector<KluczUstPrzelew> zbuduj_klucze() {
     return {
-        {kOpcje, "kratki", &U::kratki, "", "zakładka „Ogólne”, „Drukowanie w kratkach”"},
-        {kMarginesy, "bankowy_wydruk_top", &U::bankowy_wydruk_top, "0", kBankWydruk},
-        {kMarginesy, "bankowy_wydruk_left", &U::bankowy_wydruk_left, "0", kBankWydruk},
-        {kMarginesy, "pocztowy_wydruk_top", &U::pocztowy_wydruk_top, "10", kPocztWydruk},
-        {kMarginesy, "pocztowy_wydruk_left", &U::pocztowy_wydruk_left, "1", kPocztWydruk},
-        {kMarginesy, "bankowy_nadruk_odstep", &U::bankowy_nadruk_odstep, "",
+        {kOpcje, "kratki", &U::kratki, "0", "zakładka „Ogólne”, „Drukowanie w kratkach”"},
+        {kMarginesy, "bankowy_wydruk_top", &U::bankowy_wydruk_top, krok5("bankowy_wydruk_top"), kBankWydruk},
+        {kMarginesy, "bankowy_wydruk_left", &U::bankowy_wydruk_left, krok5("bankowy_wydruk_left"),
+         kBankWydruk},
+        {kMarginesy, "pocztowy_wydruk_top", &U::pocztowy_wydruk_top, krok5("pocztowy_wydruk_top"),
+         kPocztWydruk},
+        {kMarginesy, "pocztowy_wydruk_left", &U::pocztowy_wydruk_left, krok5("pocztowy_wydruk_left"),
+         kPocztWydruk},
+        {kMarginesy, "bankowy_nadruk_odstep", &U::bankowy_nadruk_odstep, "0",
          "zakładka „Bankowe”, „Odstęp między formularzami nadruku”"},
-        {kMarginesy, "pocztowy_nadruk_odstep", &U::pocztowy_nadruk_odstep, "",
+        {kMarginesy, "pocztowy_nadruk_odstep", &U::pocztowy_nadruk_odstep, "0",
          "zakładka „Bankowe”, „Ustawienia dla przelewu pocztowego”, „Odstęp między formularzami nadruku”"},
         {kMarginesy, "zus_nadruk_odstep", &U::zus_nadruk_odstep, "0",
          "zakładka „Zus”, „Odstęp między formularzami nadruku”"},
@@ -44,19 +56,23 @@ std::vector<KluczUstPrzelew> zbuduj_klucze() {
          "zakładka „Podatkowe”, „Odstęp między formularzami nadruku”"},
         {kMarginesy, "pocztowy_nadruk_top", &U::pocztowy_nadruk_top, "30", kPocztNadruk},
         {kMarginesy, "pocztowy_nadruk_left", &U::pocztowy_nadruk_left, "1", kPocztNadruk},
-        {kMarginesy, "zus_wydruk_top", &U::zus_wydruk_top, "", "zakładka „Zus”, „Marginesy wydruk”"},
-        {kKolory, "zus_poddruk_mmrrrr", &U::zus_poddruk_mmrrrr, "1",
+        {kMarginesy, "zus_wydruk_top", &U::zus_wydruk_top, krok5("zus_wydruk_top"),
+         "zakładka „Zus”, „Marginesy wydruk”"},
+        {kKolory, "zus_poddruk_mmrrrr", &U::zus_poddruk_mmrrrr, krok5("zus_poddruk_mmrrrr"),
          "zakładka „Zus”, „Parametry”, „Drukuj poddruk MMRRRR”"},
-        {kMarginesy, "zus_wydruk_left", &U::zus_wydruk_left, "", "zakładka „Zus”, „Marginesy wydruk”"},
-        {kMarginesy, "us_wydruk_top", &U::us_wydruk_top, "", "zakładka „Podatkowe”, „Marginesy wydruk”"},
-        {kMarginesy, "us_wydruk_left", &U::us_wydruk_left, "", "zakładka „Podatkowe”, „Marginesy wydruk”"},
-        {kMarginesy, "bankowy_nadruk_top", &U::bankowy_nadruk_top, "", kBankNadruk},
-        {kMarginesy, "bankowy_nadruk_left", &U::bankowy_nadruk_left, "", kBankNadruk},
-        {kMarginesy, "zus_nadruk_top", &U::zus_nadruk_top, "", "zakładka „Zus”, „Marginesy nadruk”"},
-        {kMarginesy, "zus_nadruk_left", &U::zus_nadruk_left, "", "zakładka „Zus”, „Marginesy nadruk”"},
-        {kMarginesy, "us_nadruk_top", &U::us_nadruk_top, "", "zakładka „Podatkowe”, „Marginesy nadruk”"},
-        {kMarginesy, "us_nadruk_left", &U::us_nadruk_left, "", "zakładka „Podatkowe”, „Marginesy nadruk”"},
-        {kFont, "font_name", &U::font_name, "Courier NEW", "zakładka „Ogólne”, „Rozmiar i rodzaj czcionki”"},
+        {kMarginesy, "zus_wydruk_left", &U::zus_wydruk_left, krok5("zus_wydruk_left"),
+         "zakładka „Zus”, „Marginesy wydruk”"},
+        {kMarginesy, "us_wydruk_top", &U::us_wydruk_top, krok5("us_wydruk_top"),
+         "zakładka „Podatkowe”, „Marginesy wydruk”"},
+        {kMarginesy, "us_wydruk_left", &U::us_wydruk_left, krok5("us_wydruk_left"),
+         "zakładka „Podatkowe”, „Marginesy wydruk”"},
+        {kMarginesy, "bankowy_nadruk_top", &U::bankowy_nadruk_top, "4", kBankNadruk},
+        {kMarginesy, "bankowy_nadruk_left", &U::bankowy_nadruk_left, "1", kBankNadruk},
+        {kMarginesy, "zus_nadruk_top", &U::zus_nadruk_top, "4", "zakładka „Zus”, „Marginesy nadruk”"},
+        {kMarginesy, "zus_nadruk_left", &U::zus_nadruk_left, "20", "zakładka „Zus”, „Marginesy nadruk”"},
+        {kMarginesy, "us_nadruk_top", &U::us_nadruk_top, "4", "zakładka „Podatkowe”, „Marginesy nadruk”"},
+        {kMarginesy, "us_nadruk_left", &U::us_nadruk_left, "20", "zakładka „Podatkowe”, „Marginesy nadruk”"},
+        {kFont, "font_name", &U::font_name, "ARIAL", "zakładka „Ogólne”, „Rozmiar i rodzaj czcionki”"},
         {kFont, "font_size", &U::font_size, "13", "zakładka „Ogólne”, „Rozmiar i rodzaj czcionki”"},
         {kOpcje, "zamieniajwielkie", &U::zamieniajwielkie, "1",
          "zakładka „Ogólne”, „Zamieniaj na wielkie litery”"},
@@ -99,19 +115,22 @@ std::vector<KluczUstPrzelew> zbuduj_klucze() {
     };
 }
 
-std::string miejsce_klucza(const std::string& klucz) {
+const KluczUstPrzelew* znajdz_klucz(const std::string& klucz) {
     for (const KluczUstPrzelew& k : klucze_ust_przelew())
-        if (klucz == k.klucz) return k.miejsce;
-    return "";
+        if (klucz == k.klucz) return &k;
+    return nullptr;
 }
 
-std::string tresc_bledu(const std::string& klucz, const std::string& wartosc) {
-    std::string s = "Nie można wydrukować przelewu: ustawienie " + klucz;
-    s += trim(wartosc).empty() ? " nie jest ustawione"
-                               : " ma wartość „" + wartosc + "”, która nie jest liczbą";
-    s += ". Ustaw je w oknie „Ustawienia Przelewy”";
-    const std::string miejsce = miejsce_klucza(klucz);
-    if (!miejsce.empty()) s += ", " + miejsce;
+std::string tresc_bledu(const std::string& plik, const std::string& sekcja, const std::string& klucz,
+                        const std::string& wartosc, const std::string& oczekiwana, const std::string& rada) {
+    std::string s = "Nie można drukować: w pliku „" + plik + "” w sekcji [" + sekcja + "] klucz " + klucz;
+    s += trim(wartosc).empty() ? " nie ma wartości" : " ma wartość „" + wartosc + "”";
+    return s + ", a powinien mieć " + oczekiwana + ". " + rada;
+}
+
+std::string rada_okna(const KluczUstPrzelew* k) {
+    std::string s = "Ustaw go w oknie „Ustawienia Przelewy”";
+    if (k && *k->miejsce) s += ", " + std::string(k->miejsce);
     return s + ", i zapisz ustawienia.";
 }
 
@@ -130,38 +149,47 @@ TUstPrzelew wczytaj_ust_przelew() {
 }
 
 void zapisz_ust_przelew(const TUstPrzelew& u) {
-    const std::string path = ini_path(kUstPrzelewIni);
-    std::string tresc;
-    os::read_file(path, tresc);
-    for (const KluczUstPrzelew& k : klucze_ust_przelew())
-        tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
-    try {
-        os::write_file_atomically(path, tresc);
-    } catch (const std::runtime_error& e) {
-        throw IniWriteError(path, e.what());
-    }
+    zmien_plik_ini(ini_path(kUstPrzelewIni), [&](std::string tresc) {
+        for (const KluczUstPrzelew& k : klucze_ust_przelew())
+            tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
+        return tresc;
+    });
 }
 
-BladUstawienia::BladUstawienia(const std::string& klucz, const std::string& wartosc)
-    : std::runtime_error(tresc_bledu(klucz, wartosc)), klucz_(klucz) {}
+BladUstawienia::BladUstawienia(const std::string& klucz, const std::string& wartosc,
+                               const std::string& oczekiwana)
+    : std::runtime_error(tresc_bledu(kUstPrzelewIni, znajdz_klucz(klucz) ? znajdz_klucz(klucz)->sekcja : "?",
+                                     klucz, wartosc, oczekiwana, rada_okna(znajdz_klucz(klucz)))),
+      klucz_(klucz) {}
 
-double liczba_ustawienia(const std::string& klucz, const std::string& wartosc) {
-    std::string t = trim(wartosc);
+BladUstawienia::BladUstawienia(const std::string& plik, const std::string& sekcja, const std::string& klucz,
+                               const std::string& wartosc, const std::string& oczekiwana,
+                               const std::string& rada)
+    : std::runtime_error(tresc_bledu(plik, sekcja, klucz, wartosc, oczekiwana, rada)), klucz_(klucz) {}
+
+bool czytaj_liczbe(const std::string& tekst, double& v) {
+    std::string t = trim(tekst);
     for (char& c : t)
         if (c == ',') c = '.';
-    double v = 0;
     const char* first = t.data();
     const char* last = t.data() + t.size();
     if (!t.empty() && *first == '+') ++first;
     auto [end, ec] = std::from_chars(first, last, v);
-    if (t.empty() || ec != std::errc() || end != last) throw BladUstawienia(klucz, wartosc);
+    return !t.empty() && ec == std::errc() && end == last;
+}
+
+double liczba_ustawienia(const std::string& klucz, const std::string& wartosc) {
+    double v = 0;
+    if (!czytaj_liczbe(wartosc, v)) throw BladUstawienia(klucz, wartosc, kOczekiwanaLiczba);
     return v;
 }
 
-int calkowita_ustawienia(const std::string& klucz, const std::string& wartosc) {
+int calkowita_ustawienia(const std::string& klucz, const std::string& wartosc, int od, int do_,
+                         const std::string& oczekiwana) {
     // Two different defaults tell a stored number from text that is not one.
-    if (to_int(wartosc, 0) != to_int(wartosc, 1)) throw BladUstawienia(klucz, wartosc);
-    return to_int(wartosc, 0);
+    const int v = to_int(wartosc, 0);
+    if (v != to_int(wartosc, 1) || v < od || v > do_) throw BladUstawienia(klucz, wartosc, oczekiwana);
+    return v;
 }
 
 double margines(const TUstPrzelew& u, const char* klucz) {

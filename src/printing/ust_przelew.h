@@ -60,21 +60,35 @@ TUstPrzelew wczytaj_ust_przelew();
 // Writes every key of the record in one replacement of the file. Throws IniWriteError.
 void zapisz_ust_przelew(const TUstPrzelew& u);
 
-// A setting that a print needs is missing or not a number. what() is the Polish message for the user,
-// naming the key and where the settings dialog sets it.
+// A setting that a print needs is missing or does not hold the kind of value it must. what() is the
+// Polish message for the user, naming the file, the section and key, the value found, the kind of
+// value expected and how to mend it.
 class BladUstawienia : public std::runtime_error {
   public:
-    BladUstawienia(const std::string& klucz, const std::string& wartosc);
+    // A key of "ust_przelew.ini": the message says where the settings dialog sets it.
+    BladUstawienia(const std::string& klucz, const std::string& wartosc, const std::string& oczekiwana);
+    // A key of another settings file; `rada` says how to mend it.
+    BladUstawienia(const std::string& plik, const std::string& sekcja, const std::string& klucz,
+                   const std::string& wartosc, const std::string& oczekiwana, const std::string& rada);
     const std::string& klucz() const { return klucz_; }
 
   private:
     std::string klucz_;
 };
 
-// Reads a millimetre setting: a decimal number with a comma or a dot. Throws BladUstawienia.
+// The kinds of value, as the messages name them.
+inline constexpr const char* kOczekiwanaLiczba = "liczbę milimetrów, np. 4 albo 4,5";
+inline constexpr const char* kOczekiwanaTakNie = "liczbę całkowitą: 1 (tak) albo 0 (nie)";
+
+// Tells whether the text is a decimal number with a comma or a dot, and gives it.
+bool czytaj_liczbe(const std::string& tekst, double& v);
+
+// Reads a millimetre setting. Throws BladUstawienia.
 double liczba_ustawienia(const std::string& klucz, const std::string& wartosc);
-// Reads a whole-number setting. Throws BladUstawienia.
-int calkowita_ustawienia(const std::string& klucz, const std::string& wartosc);
+// Reads a whole-number setting that must lie from `od` to `do_`. Throws BladUstawienia saying
+// `oczekiwana`.
+int calkowita_ustawienia(const std::string& klucz, const std::string& wartosc, int od, int do_,
+                         const std::string& oczekiwana);
 
 // Returns the record's millimetre setting of that key as a number. Throws BladUstawienia.
 double margines(const TUstPrzelew& u, const char* klucz);

@@ -1,3 +1,5 @@
+#include <algorithm>
+
 #include "printing/raporty_zbiorcze.h"
 #include "transfers/format_kwoty.h"
 
@@ -41,6 +43,7 @@ RaportPasmowy zbuduj_zbiorowke(const ProjektBazowy& p, const Marginesy& m,
     RaportPasmowy r = poczatek_raportu(p, m, 0.1);
     // Every position of this report is moved right by the left margin as well.
     r.region_lewo += m.lewy;
+    r.szerokosc_tresci = 5.49;
 
     constexpr double kNaglowek = 1.5, kRazem = 0.16, kPodpis = 0.16;
     // The total's and the signature's tops below the detail band, as the definition sets them.
@@ -73,15 +76,20 @@ RaportPasmowy zbuduj_zbiorowke(const ProjektBazowy& p, const Marginesy& m,
                                        d.tekst(3.32, 0, 1.77, Wyrownanie::prawo, suma, dane);
                                        kreski(d, -kGoraRazem, kRazem);
                                    }});
+    // The signature goes on the dotted line, in the space above it; the caption stands a line and a
+    // half below the line's top, clear of the dots, and the band grows to hold it.
     const double odstep_podpisu = kGoraPodpisu - kGoraRazem - kRazem;
+    const double wiersz = p.rozmiar_czcionki / 72.0;
+    const double gora_napisu = std::max(0.1, 1.5 * wiersz);
+    const double wys_podpisu = std::max(kPodpis, gora_napisu + 1.2 * wiersz);
     r.podsumowanie.push_back(
-        Pasmo{kPodpis, odstep_podpisu, [odstep_podpisu](RysowaniePasma& d) {
+        Pasmo{wys_podpisu, odstep_podpisu, [odstep_podpisu, gora_napisu, wys_podpisu](RysowaniePasma& d) {
                   const StylTekstu etykieta{0, false, kKolorEtykietZbiorowki};
                   for (double x : {0.01, 2.96}) {
                       d.tekst(x, 0, 2.36, Wyrownanie::srodek, ".............................", etykieta);
-                      d.tekst(x, 0.1, 2.36, Wyrownanie::srodek, "Pieczęć i podpisy", etykieta);
+                      d.tekst(x, gora_napisu, 2.36, Wyrownanie::srodek, "Pieczęć i podpisy", etykieta);
                   }
-                  kreski(d, -odstep_podpisu, kPodpis);
+                  kreski(d, -odstep_podpisu, wys_podpisu);
               }});
     return r;
 }

@@ -181,13 +181,13 @@ TEST_F(BlankietUsZus, ZusRowsEightAndNineAlwaysInCellsNamesAlwaysPlain) {
         EXPECT_EQ(z.czcionka.pogrubiona, z.x1 > p.pole_lewo + 25 && z.x1 < p.pole_lewo + 55) << z.x1;
 }
 
-TEST_F(BlankietUsZus, ZusFontSizeFallsBackTaxFontSizeIsRefused) {
+// A size that is not a whole number is refused on every blank alike (the ZUS blank once printed at
+// 13 pt instead, so the same file printed two sizes).
+TEST_F(BlankietUsZus, BadFontSizeIsRefusedOnZusAndTaxBlanks) {
     zapisz_ini(kUstPrzelewIni, "font", "font_size", "duża");
     RecordingCanvas c;
-    drukuj_dane_zus(c, zus(0), test::demo_zus());
-    EXPECT_EQ(test::znajdz_tekst(c, "BIURO RACHUNKOWE ĆMA")->czcionka.rozmiar, 13);
-    RecordingCanvas c2;
-    EXPECT_THROW(drukuj_dane_us(c2, us(), test::demo_us()), BladUstawienia);
+    EXPECT_THROW(drukuj_dane_zus(c, zus(0), test::demo_zus()), BladUstawienia);
+    EXPECT_THROW(drukuj_dane_us(c, us(), test::demo_us()), BladUstawienia);
 }
 
 TEST_F(BlankietUsZus, ZusFixedPayeeAndCaption) {

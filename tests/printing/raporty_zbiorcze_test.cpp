@@ -8,6 +8,7 @@
 #include "core/ini.h"
 #include "db/result_set.h"
 #include "printing/recording_canvas.h"
+#include "printing/ust_przelew.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx {
@@ -107,7 +108,14 @@ TEST(Zbiorowka, ThreeOrdersInBothCopiesWithTheirTotal) {
     EXPECT_GT(suma[0].y1, poprzedni);
     EXPECT_TRUE(suma[0].czcionka.pogrubiona);
     EXPECT_EQ(razem[0].czcionka.kolor, kKolorEtykietZbiorowki);
-    EXPECT_EQ(o_tresci(t, "Pieczęć i podpisy").size(), 2u);
+    // The signature line leaves its caption clear: the caption's top lies below the dots' baseline
+    // (once it ran through them), and there is room above the line to sign.
+    const auto podpis = o_tresci(t, "Pieczęć i podpisy");
+    const auto kropki = o_tresci(t, ".............................");
+    ASSERT_EQ(podpis.size(), 2u);
+    ASSERT_EQ(kropki.size(), 2u);
+    EXPECT_GT(podpis[0].y1 - kMiara.wznios(podpis[0].czcionka), kropki[0].y1 + 0.5);
+    EXPECT_GT(kropki[0].y1 - suma[0].y1, 0.5 * kMm);
 
     // The header: date, count and account in black bold, labels in the label colour, 8 pt.
     t = z.c.teksty();
@@ -423,25 +431,46 @@ TEST(ProjektBazowy, WrittenWithDefaultsWhenMissingAndRefusedWithoutPageOrRegion)
     EXPECT_EQ(wczytaj_projekt_bazowy().wysokosc_wiersza, 0.25);
     EXPECT_EQ(wczytaj_projekt_bazowy().czcionka, "Times New Roman CE");
 
+    // Without the page's or the region's keys the run stops with the report's message; a value that
+    // is there but wrong names this file, its key and the kind of value expected, not the transfer
+    // settings.
     const struct {
         const char* sekcja;
         const char* klucz;
         const char* wartosc;
-        const char* komunikat;
+        const char* komunikat;  // nullptr: the message names the file and the key
     } cases[] = {
-        {"Report1.Page1", "szerokosc", "", kBrakStrony},  {"Report1.Page1", "wysokosc", "abc", kBrakStrony},
-        {"Report1.Page1", "szerokosc", "0", kBrakStrony}, {"Region1", "lewo", "", kBrakRegionu},
-        {"Region1", "lewo", "-1", kBrakRegionu},
+        {"Report1.Page1", "szerokosc", "", kBrakStrony},
+        {"Report1.Page1", "wysokosc", "abc", nullptr},
+        {"Report1.Page1", "szerokosc", "0", nullptr},
+        {"Region1", "lewo", "", kBrakRegionu},
+        {"Region1", "lewo", "-1", nullptr},
+        {"czcionka", "rozmiar", "0", nullptr},
+        {"detail", "wysokosc", "x", nullptr},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.klucz) + "=" + c.wartosc);
         test::write_text(folder.path() + kProjektBazowy,
                          "[Report1.Page1]\nszerokosc=8.27\nwysokosc=11.69\n[Region1]\nlewo=0.5\n");
         zapisz_ini(kProjektBazowy, c.sekcja, c.klucz, c.wartosc);
         try {
             wczytaj_projekt_bazowy();
-            ADD_FAILURE() << c.sekcja << " " << c.klucz << "=" << c.wartosc;
+            ADD_FAILURE() << "not refused";
         } catch (const BladRaportu& e) {
-            EXPECT_STREQ(e.what(), c.komunikat) << c.klucz << "=" << c.wartosc;
+            EXPECT_TRUE(c.komunikat) << e.what();
+            if (c.komunikat) {
+                EXPECT_STREQ(e.what(), c.komunikat);
+            }
+        } catch (const BladUstawienia& e) {
+            const std::string tresc = e.what();
+            EXPECT_FALSE(c.komunikat) << tresc;
+            EXPECT_NE(tresc.find("„rpt/projekt_bazowy.ini” w sekcji [" + std::string(c.sekcja) + "] klucz " +
+                                 c.klucz + " ma wartość „" + c.wartosc + "”"),
+                      std::string::npos)
+                << tresc;
+            EXPECT_NE(tresc.find("a powinien mieć liczbę"), std::string::npos) << tresc;
+            EXPECT_EQ(tresc.find("Ustawienia Przelewy"), std::string::npos) << tresc;
+            EXPECT_EQ(tresc.find("przelewu"), std::string::npos) << tresc;
         }
     }
     // A file without the sections at all is not rewritten with the defaults.

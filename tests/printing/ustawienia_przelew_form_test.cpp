@@ -41,23 +41,45 @@ class UstawieniaForm : public ::testing::Test {
     Services services{dialogs, screens, cn, ds};
 };
 
-TEST_F(UstawieniaForm, FreshInstallShowsTheRecordDefaultsAndSavingStoresThem) {
+// The dialog shows what printing would use, and saving it unchanged changes no printout: the font
+// printing reads without a key, and margins with which every layout prints.
+TEST_F(UstawieniaForm, FreshInstallShowsWhatPrintingUsesAndSavingStoresThem) {
     TUstawieniaPrzelew_frm f(services);
     EXPECT_EQ(f.windowTitle(), QStringLiteral("Ustawienia"));
-    EXPECT_EQ(kontrolka<QLineEdit>(f, "font_name").text(), QStringLiteral("Courier NEW"));
-    EXPECT_EQ(kontrolka<QLineEdit>(f, "pocztowy_wydruk_top").text(), QStringLiteral("10"));
-    EXPECT_EQ(kontrolka<QLineEdit>(f, "bankowy_nadruk_top").text(), QString());
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "font_name").text(), QStringLiteral("ARIAL"));
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "pocztowy_wydruk_top").text(), QStringLiteral("4"));
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "us_wydruk_left").text(), QStringLiteral("20"));
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "bankowy_nadruk_top").text(), QStringLiteral("4"));
     EXPECT_TRUE(kontrolka<QCheckBox>(f, "zamieniajwielkie").isChecked());
-    EXPECT_EQ(kontrolka<QButtonGroup>(f, "kratki").checkedId(), -1);  // "" checks nothing
+    EXPECT_EQ(kontrolka<QButtonGroup>(f, "kratki").checkedId(), 0);
     EXPECT_EQ(kontrolka<QButtonGroup>(f, "jaknazwacd").checkedId(), 0);
     EXPECT_EQ(probka(f, "kolorlinie1"), QColor(236, 149, 147));
     ASSERT_TRUE(test::show_offscreen(f));
     test::press(Qt::Key_Return, Qt::ControlModifier);
     EXPECT_FALSE(f.isVisible());
-    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "font", "font_name", ""), "Courier NEW");
-    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "opcje_wydrukow", "kratki", "x"), "");  // left as it was
-    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_nadruk_top", "x"), "");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "font", "font_name", ""), "ARIAL");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "opcje_wydrukow", "kratki", "x"), "0");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_nadruk_top", "x"), "4");
     EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(UstawieniaForm, FontChooserOpensOnTheStoredFamilyAndKeepsTheNameWhenUnchanged) {
+    TUstawieniaPrzelew_frm f(services);
+    QString otwarta;
+    f.wybierz_czcionke = [&](const QFont& obecna, QWidget*) -> std::optional<QFont> {
+        otwarta = obecna.family();
+        QFont wynik = obecna;
+        wynik.setPointSize(12);
+        return wynik;
+    };
+    f.czcionka_btnClick();
+    EXPECT_EQ(otwarta, QStringLiteral("Liberation Sans"));  // what "ARIAL" prints in here
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "font_name").text(), QStringLiteral("ARIAL"));
+    EXPECT_EQ(kontrolka<QLineEdit>(f, "font_size").text(), QStringLiteral("12"));
+
+    kontrolka<QLineEdit>(f, "font_name").setText(QStringLiteral("Courier NEW"));
+    f.czcionka_btnClick();
+    EXPECT_EQ(otwarta, QStringLiteral("Liberation Mono"));
 }
 
 TEST_F(UstawieniaForm, EditedControlsLandInTheirKeys) {
