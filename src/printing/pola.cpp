@@ -92,8 +92,13 @@ void drukuj_dopasowany(Canvas& c, double x, double y, const std::string& tekst, 
     const double miejsce = prawo - kZapas - x;
     const double rozmiar = c.czcionka().rozmiar;
     if (prawo > 0) {
-        const double szer = c.text_width(t);
-        if (szer > miejsce) c.font_size(std::max(kNajmniejszaCzcionka, rozmiar * miejsce / szer));
+        // Widths do not shrink exactly with the size on a device that hints: a few steps close in.
+        double szer = c.text_width(t);
+        for (int krok = 0; krok < 8 && szer > miejsce && c.czcionka().rozmiar > kNajmniejszaCzcionka;
+             ++krok) {
+            c.font_size(std::max(kNajmniejszaCzcionka, c.czcionka().rozmiar * 0.995 * miejsce / szer));
+            szer = c.text_width(t);
+        }
         for (std::size_t n = utf8_length(t); n > 0 && c.text_width(t) > miejsce; --n)
             t = utf8_left(t, n - 1);
     }

@@ -66,7 +66,11 @@ TEST(Ini, WriteThenReadThroughFiles) {
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/moja baza's.sqlite");
     zapisz_ini(kUstPrzelewIni, "2010", "firsttime", "0");
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/żółw.sqlite");
+    // A new print settings file starts with the values of the upgrade's step 5.
     EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)),
+              "[marginesy]\nbankowy_wydruk_top=4\nbankowy_wydruk_left=20\npocztowy_wydruk_top=4\n"
+              "pocztowy_wydruk_left=1\nzus_wydruk_top=4\nzus_wydruk_left=20\nus_wydruk_top=4\n"
+              "us_wydruk_left=20\n[kolory]\nzus_poddruk_mmrrrr=1\n"
               "[program]\nsciezka_bazy=/dane/żółw.sqlite\n[2010]\nfirsttime=0\n");
     EXPECT_EQ(sciezka_bazy(), "/dane/żółw.sqlite");
     EXPECT_FALSE(pierwsze_uruchomienie());

@@ -190,10 +190,12 @@ TEST(Upgrade, VersionReading) {
 TEST(Upgrade, NothingRunsWithoutAConnection) {
     OldDatabase db;
     db.cn.disconnect_db();
+    // Step 5 would overwrite the margin (a new settings file already starts with its values).
+    zapisz_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "7");
     aktualizuj_baze(db.ds);
     EXPECT_FALSE(napraw_baze_2008(db.ds));
     EXPECT_TRUE(db.msgs.errors.empty());
-    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "brak"), "brak");
+    EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "bankowy_wydruk_left", "brak"), "7");
     EXPECT_TRUE(db.cn.connect_db());
     EXPECT_EQ(wersja_bazy(db.ds), 0);
 }

@@ -22,22 +22,24 @@ struct Wynik {
     std::string wyjscie;  // stdout and stderr together
 };
 
+// Runs zlecenix-cli on the program folder.
+Wynik uruchom_cli(const std::string& folder, const std::string& argumenty) {
+    const std::string polecenie = std::string(ZLX_CLI) + " --folder '" + folder + "' " + argumenty + " 2>&1";
+    Wynik w;
+    if (FILE* f = popen(polecenie.c_str(), "r")) {
+        char buf[4096];
+        while (std::size_t n = fread(buf, 1, sizeof buf, f))
+            w.wyjscie.append(buf, n);
+        const int status = pclose(f);
+        w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    return w;
+}
+
 class CliPrint : public ::testing::Test {
   protected:
     void SetUp() override { ASSERT_EQ(cli("demo").kod, 0); }
-    Wynik cli(const std::string& argumenty) {
-        const std::string polecenie =
-            std::string(ZLX_CLI) + " --folder '" + folder.path() + "' " + argumenty + " 2>&1";
-        Wynik w;
-        if (FILE* f = popen(polecenie.c_str(), "r")) {
-            char buf[4096];
-            while (std::size_t n = fread(buf, 1, sizeof buf, f))
-                w.wyjscie.append(buf, n);
-            const int status = pclose(f);
-            w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        return w;
-    }
+    Wynik cli(const std::string& argumenty) { return uruchom_cli(folder.path(), argumenty); }
     static int strony(const std::string& plik) {
         FILE* f = popen(("pdfinfo '" + plik + "'").c_str(), "r");
         std::string out;
@@ -116,19 +118,7 @@ double odstep_od_krawedzi(const std::string& pdf, const std::string& png_bez_roz
 // prints, and nothing lies in the 4.2 mm strip a common printer cannot print.
 TEST(CliPrintNowaInstalacja, EveryLayoutPrintsInsideThePrintableArea) {
     test::TempFolder folder;
-    const auto cli = [&](const std::string& argumenty) {
-        const std::string polecenie =
-            std::string(ZLX_CLI) + " --folder '" + folder.path() + "' " + argumenty + " 2>&1";
-        Wynik w;
-        if (FILE* f = popen(polecenie.c_str(), "r")) {
-            char buf[4096];
-            while (std::size_t n = fread(buf, 1, sizeof buf, f))
-                w.wyjscie.append(buf, n);
-            const int status = pclose(f);
-            w.kod = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        }
-        return w;
-    };
+    const auto cli = [&](const std::string& argumenty) { return uruchom_cli(folder.path(), argumenty); };
     ASSERT_EQ(cli("demo").kod, 0);
     struct Rodzaj {
         const char* nazwa;

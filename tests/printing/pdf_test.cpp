@@ -318,6 +318,9 @@ TEST_F(Pdf, StatementKeepsEveryDigitAtEveryResolution) {
         printer.setPageSize(QPageSize(QPageSize::A4));
         if (d.dpi) printer.setResolution(d.dpi);
         app::drukuj_na_drukarce(s, 0, printer);
+        if (const char* out = std::getenv("ZLX_PRINT_OUT"))
+            std::filesystem::copy_file(folder.file(d.nazwa), std::string(out) + "/" + d.nazwa,
+                                       std::filesystem::copy_options::overwrite_existing);
         sprawdz(folder.file(d.nazwa));
     }
 }
