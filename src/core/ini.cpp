@@ -59,10 +59,17 @@ bool key_value(const std::string& line, std::string& key, std::string& value) {
     return !key.empty();
 }
 
+// Editors such as Notepad may start a UTF-8 file with a byte-order mark; it is no part of the first line.
+constexpr std::string_view kBom = "\xEF\xBB\xBF";
+
+std::string_view without_bom(std::string_view content) {
+    return content.substr(0, kBom.size()) == kBom ? content.substr(kBom.size()) : content;
+}
+
 std::optional<std::string> find_value(const std::string& content, const std::string& section,
                                       const std::string& key) {
     bool in_section = false;
-    for (const Line& l : split_lines(content)) {
+    for (const Line& l : split_lines(std::string(without_bom(content)))) {
         if (auto name = section_name(l.text)) {
             in_section = equals_ci(*name, section);
             continue;
@@ -73,9 +80,10 @@ std::optional<std::string> find_value(const std::string& content, const std::str
     return std::nullopt;
 }
 
-std::string join(const std::vector<Line>& lines) {
-    std::string out;
-    for (const Line& l : lines) out += l.text + l.end;
+std::string join(std::string_view bom, const std::vector<Line>& lines) {
+    std::string out(bom);
+    for (const Line& l : lines)
+        out += l.text + l.end;
     return out;
 }
 
@@ -110,7 +118,9 @@ int czytaj_ini_int(const std::string& file, const std::string& section, const st
 
 std::string ini_with_value(const std::string& content, const std::string& section, const std::string& key,
                            const std::string& value) {
-    std::vector<Line> lines = split_lines(content);
+    const std::string_view text = without_bom(content);
+    const std::string_view bom = std::string_view(content).substr(0, content.size() - text.size());
+    std::vector<Line> lines = split_lines(std::string(text));
     std::string eol = lines.empty() || lines.front().end.empty() ? "\n" : lines.front().end;
     const std::string entry = key + "=" + one_line(value);
 
@@ -130,7 +140,7 @@ std::string ini_with_value(const std::string& content, const std::string& sectio
         if (key_value(lines[i].text, k, v) && equals_ci(k, key)) {
             lines[i].text = entry;
             if (lines[i].end.empty()) lines[i].end = eol;
-            return join(lines);
+            return join(bom, lines);
         }
         if (!trim(lines[i].text).empty()) insert_after = i;
     }
@@ -143,7 +153,7 @@ std::string ini_with_value(const std::string& content, const std::string& sectio
         lines.push_back({"[" + section + "]", eol});
         lines.push_back({entry, eol});
     }
-    return join(lines);
+    return join(bom, lines);
 }
 
 void zapisz_ini(const std::string& file, const std::string& section, const std::string& key,

@@ -52,7 +52,8 @@ TEST(Ini, WriteKeepsEveryOtherLine) {
         {"[A]\n K = old \n;k=keep\n", "a", "k", "[A]\nk=v\n;k=keep\n"},
         {"[a]\nx=1\n[b]\nk=2\n", "b", "K", "[a]\nx=1\n[b]\nK=v\n"},
     };
-    for (const auto& c : cases) EXPECT_EQ(ini_with_value(c.before, c.section, c.key, "v"), c.after) << c.before;
+    for (const auto& c : cases)
+        EXPECT_EQ(ini_with_value(c.before, c.section, c.key, "v"), c.after) << c.before;
     EXPECT_EQ(ini_with_value("", "a", "k", "two\nlines"), "[a]\nk=two lines\n");
 }
 
@@ -61,9 +62,24 @@ TEST(Ini, WriteThenReadThroughFiles) {
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/moja baza's.sqlite");
     zapisz_ini(kUstPrzelewIni, "2010", "firsttime", "0");
     zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/żółw.sqlite");
-    EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)), "[program]\nsciezka_bazy=/dane/żółw.sqlite\n[2010]\nfirsttime=0\n");
+    EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)),
+              "[program]\nsciezka_bazy=/dane/żółw.sqlite\n[2010]\nfirsttime=0\n");
     EXPECT_EQ(sciezka_bazy(), "/dane/żółw.sqlite");
     EXPECT_FALSE(pierwsze_uruchomienie());
+}
+
+// Notepad and other editors may start a saved file with the UTF-8 byte-order mark.
+TEST(Ini, ByteOrderMarkIsReadPastAndKeptOnWrite) {
+    test::TempProgramFolder folder;
+    const std::string bom = "\xEF\xBB\xBF";
+    write_text(folder.file(kUstPrzelewIni), bom + "[program]\r\nsciezka_bazy=/dane/b.sqlite\r\n");
+    EXPECT_EQ(sciezka_bazy(), "/dane/b.sqlite");
+
+    zapisz_ini(kUstPrzelewIni, "program", "sciezka_bazy", "/dane/c.sqlite");
+    zapisz_ini(kUstPrzelewIni, "2010", "firsttime", "0");
+    EXPECT_EQ(read_text(folder.file(kUstPrzelewIni)),
+              bom + "[program]\r\nsciezka_bazy=/dane/c.sqlite\r\n[2010]\r\nfirsttime=0\r\n");
+    EXPECT_EQ(ini_with_value(bom, "a", "k", "v"), bom + "[a]\nk=v\n");
 }
 
 TEST(Ini, RefusedWriteNamesTheFileAndKeepsTheOldOne) {
@@ -97,7 +113,8 @@ TEST(Settings, DefaultsWithoutAnyFile) {
 
 TEST(Settings, FirstTimeOnlyWhenOne) {
     test::TempProgramFolder folder;
-    const std::pair<const char*, bool> cases[] = {{"1", true}, {"0", false}, {"2", false}, {"tak", false}, {" 1 ", true}};
+    const std::pair<const char*, bool> cases[] = {
+        {"1", true}, {"0", false}, {"2", false}, {"tak", false}, {" 1 ", true}};
     for (const auto& [value, first] : cases) {
         zapisz_ini(kUstPrzelewIni, "2010", "firsttime", value);
         EXPECT_EQ(pierwsze_uruchomienie(), first) << value;

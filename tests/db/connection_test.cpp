@@ -92,6 +92,18 @@ TEST(Connection, APathWithQuotesAndBlanksIsUsedUnchanged) {
     EXPECT_NE(ds.open_sql("SELECT a FROM t"), nullptr);
 }
 
+TEST(Connection, ASettingsFileWithAByteOrderMarkOpensTheConfiguredDatabase) {
+    TempProgramFolder folder;
+    const std::string path = folder.file("moja.sqlite");
+    write_text(path, "");
+    write_text(folder.file(kUstPrzelewIni), "\xEF\xBB\xBF[program]\r\nsciezka_bazy=" + path + "\r\n");
+    RecordingMessages msgs;
+    TGlAdoCn_mod cn(msgs);
+    ASSERT_TRUE(cn.is_connected());
+    EXPECT_EQ(cn.sciezka(), path);
+    EXPECT_FALSE(std::filesystem::exists(folder.file("data/przDB.sqlite")));
+}
+
 TEST(Connection, FailingStatementsAreReportedWithTheStatement) {
     NewDatabase db;
     const std::string bad = " UPDATE kartoteka set  nie_ma_takiej=1";
