@@ -1,7 +1,6 @@
 // zlecenix-cli print: stored orders of one kind into a PDF file, with one item of that kind's list of
 // layouts, as the print dialog would print them. Qt draws offscreen; no window opens.
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
@@ -11,6 +10,7 @@
 
 #include "app/printing/wydruk_qt.h"
 #include "cli/commands.h"
+#include "cli/offscreen_gui.h"
 #include "cli/stderr_messages.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
@@ -108,12 +108,7 @@ int run_print(const Args& args) {
         return 2;
     }
 
-    // Fonts and the PDF writer need a GUI application; offscreen needs no display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argc = 1;
-    char nazwa[] = "zlecenix-cli";
-    char* argv[] = {nazwa, nullptr};
-    QGuiApplication app(argc, argv);
+    OffscreenGui gui;
     app::drukuj_do_pdf(s, pozycja, QString::fromStdString(plik));
     std::cout << "Wydrukowano przelewów: " << lista.size() << ", układ „"
               << trim(pozycje[static_cast<std::size_t>(pozycja)]) << "”, plik " << plik << "\n";

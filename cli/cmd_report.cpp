@@ -1,7 +1,6 @@
 // zlecenix-cli report: the collective order or the statement of stored orders into a PDF file, as the
 // print dialog prints them. Qt draws offscreen; no window opens.
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
 #include <map>
@@ -12,6 +11,7 @@
 
 #include "app/printing/wydruk_qt.h"
 #include "cli/commands.h"
+#include "cli/offscreen_gui.h"
 #include "cli/stderr_messages.h"
 #include "core/text.h"
 #include "db/gl_ado_cn.h"
@@ -111,12 +111,7 @@ int run_report(const Args& args) {
         s.set_zest_przel(generuj_rs_zestaw_przel(*przelewy, par), par);
     }
 
-    // Fonts and the PDF writer need a GUI application; offscreen needs no display.
-    if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    int argc = 1;
-    char nazwa[] = "zlecenix-cli";
-    char* argv[] = {nazwa, nullptr};
-    QGuiApplication app(argc, argv);
+    OffscreenGui gui;
     try {
         app::drukuj_do_pdf(s, pozycja, QString::fromStdString(plik));
     } catch (const BladRaportu& e) {

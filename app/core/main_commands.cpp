@@ -8,11 +8,13 @@
 #include "app/db/baza_danych_form.h"
 #include "app/db/kreator_bazy_form.h"
 #include "app/db/przeniesienie_danych_form.h"
-#include "app/transfers/przelew_list_master.h"
 #include "app/printing/ustawienia_przelew_form.h"
 #include "app/registers/frmFirmaMaster_form.h"
 #include "app/registers/frmSlownikTytulemMaster_form.h"
 #include "app/registers/kthprz_master_form.h"
+#include "app/transfers/przelew_list_master.h"
+#include "core/folder.h"
+#include "core/settings.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
 
@@ -112,7 +114,10 @@ void slownik_tytulem(Tmain_frm& main) {
 }
 
 void o_programie(Tmain_frm& main) {
-    TfrmAbout screen(&main);
+    const Services& s = main.services();
+    // The database in use: the connected one, or the configured one that did not open.
+    const std::string baza = s.cn.is_connected() ? s.cn.sciezka() : sciezka_bazy();
+    TfrmAbout screen(QString::fromStdString(program_folder()), QString::fromStdString(baza), &main);
     main.services().screens.show_modal(screen);
 }
 
@@ -131,20 +136,20 @@ const PrzyciskPanelu kPrzyciski[] = {
 };
 
 const PozycjaMenu kPozycje[] = {
-    {"Plik", "Zakończ", false, zakoncz},
-    {"Przelewy", "Bankowy - wystaw", false, bankowy_wystaw},
-    {"Przelewy", "Zus - wystaw", false, zus_wystaw},
-    {"Przelewy", "Podatkowy - wystaw", false, podatkowy_wystaw},
-    {"Przelewy", "Lista przelewów", true, lista_przelewow_przegladaj},
-    {"Kartoteki", "Kontrahenci", false, kontrahenci},
-    {"Kartoteki", "Firmy własne", false, firmy_wlasne},
-    {"Ustawienia", "Ustawienia przelewów", false, ustawienia_przelewy},
-    {"Ustawienia", "Przeniesienie danych z Zlecenix 1", false, przeniesienie_danych},
-    {"Ustawienia", "Baza danych", true, baza_danych},
-    {"Ustawienia", "Kreator zmiany wersji", true, kreator_zmiany_wersji},
-    {"Ustawienia", "Naprawa bazy 2008", false, naprawa_bazy_2008},
-    {"Archiwizacja", nullptr, false, archiwizacja},
-    {"Pomoc", "O programie", false, o_programie},
+    {"Plik", "Zakończ", false, "Ctrl+Q", zakoncz},
+    {"Przelewy", "Bankowy - wystaw", false, "Ctrl+B", bankowy_wystaw},
+    {"Przelewy", "Zus - wystaw", false, "Ctrl+Z", zus_wystaw},
+    {"Przelewy", "Podatkowy - wystaw", false, "Ctrl+P", podatkowy_wystaw},
+    {"Przelewy", "Lista przelewów", true, "Ctrl+L", lista_przelewow_przegladaj},
+    {"Kartoteki", "Kontrahenci", false, "Ctrl+K", kontrahenci},
+    {"Kartoteki", "Firmy własne", false, "Ctrl+F", firmy_wlasne},
+    {"Ustawienia", "Ustawienia przelewów", false, "Ctrl+U", ustawienia_przelewy},
+    {"Ustawienia", "Przeniesienie danych z Zlecenix 1", false, "Ctrl+Shift+D", przeniesienie_danych},
+    {"Ustawienia", "Baza danych", true, "Ctrl+D", baza_danych},
+    {"Ustawienia", "Kreator zmiany wersji", true, "Ctrl+Shift+K", kreator_zmiany_wersji},
+    {"Ustawienia", "Naprawa bazy 2008", false, "Ctrl+Shift+N", naprawa_bazy_2008},
+    {"Archiwizacja", nullptr, false, "Ctrl+A", archiwizacja},
+    {"Pomoc", "O programie", false, "F1", o_programie},
 };
 
 }  // namespace

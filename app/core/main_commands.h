@@ -30,6 +30,7 @@ struct PozycjaMenu {
     const char* menu;   // one of kMenuGlowne, without its '&'
     const char* tekst;  // item caption; nullptr makes the menu itself the command
     bool separator_przed;
+    const char* klawisz;  // the command's key, shown beside the caption ("Ctrl+B")
     Akcja akcja;
 };
 

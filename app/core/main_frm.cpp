@@ -14,8 +14,10 @@
 #include "app/core/dialogs.h"
 #include "app/core/main_commands.h"
 #include "app/core/screen.h"
+#include "app/core/uklad_okien.h"
 #include "db/gl_ado_cn.h"
 #include "db/upgrade.h"
+#include "transfers/pierwsze_kroki.h"
 
 namespace zlx::app {
 
@@ -33,12 +35,18 @@ Tmain_frm::Tmain_frm(const Services& services, QWidget* parent)
       panel_(new QToolBox),
       nazwa_lbl_(new QLabel(QStringLiteral("Zlecenix 2010"))),
       podwersja_lbl_(new QLabel),
-      status_lbl_(new QLabel) {
+      status_lbl_(new QLabel),
+      pierwsze_kroki_lbl_(new QLabel(QString::fromUtf8(kPierwszeKroki))) {
     panel_->setObjectName(QStringLiteral("nawigacja"));
     panel_->setFixedWidth(240);
     nazwa_lbl_->setObjectName(QStringLiteral("nazwa_lbl"));
     podwersja_lbl_->setObjectName(QStringLiteral("podwersja_lbl"));
     status_lbl_->setObjectName(QStringLiteral("status_lbl"));
+    pierwsze_kroki_lbl_->setObjectName(QStringLiteral("pierwsze_kroki_lbl"));
+    pierwsze_kroki_lbl_->setWordWrap(true);
+    pierwsze_kroki_lbl_->setFrameShape(QFrame::StyledPanel);
+    pierwsze_kroki_lbl_->setMargin(12);
+    pierwsze_kroki_lbl_->setStyleSheet(QStringLiteral("background: #f3f6fc;"));
 
     QFont nazwa = nazwa_lbl_->font();
     nazwa.setBold(true);
@@ -48,6 +56,8 @@ Tmain_frm::Tmain_frm(const Services& services, QWidget* parent)
     auto* naglowek = new QVBoxLayout;
     naglowek->addWidget(nazwa_lbl_);
     naglowek->addWidget(podwersja_lbl_);
+    naglowek->addSpacing(24);
+    naglowek->addWidget(pierwsze_kroki_lbl_);
     naglowek->addStretch();
     auto* central = new QWidget;
     auto* layout = new QHBoxLayout(central);
@@ -74,6 +84,16 @@ void Tmain_frm::FormCreate() {
     setWindowTitle(QString::fromUtf8(kNazwaProgramu));
     koloruj();
     podwersja_lbl_->setText(QStringLiteral("Standard     "));
+    pokaz_pierwsze_kroki();
+}
+
+void Tmain_frm::pokaz_pierwsze_kroki() {
+    pierwsze_kroki_lbl_->setVisible(zlx::pokaz_pierwsze_kroki(services_.ds));
+}
+
+void Tmain_frm::uruchom(Akcja akcja) {
+    akcja(*this);
+    pokaz_pierwsze_kroki();
 }
 
 void Tmain_frm::koloruj() {
@@ -110,7 +130,7 @@ void Tmain_frm::zbuduj_panel() {
             button->setToolTip(QString::fromUtf8(p.podpowiedz));
             button->setStatusTip(QString::fromUtf8(p.podpowiedz));
             Akcja akcja = p.akcja;
-            connect(button, &QPushButton::clicked, this, [this, akcja] { akcja(*this); });
+            connect(button, &QPushButton::clicked, this, [this, akcja] { uruchom(akcja); });
             buttons->addWidget(button);
         }
         if (!page) continue;
@@ -136,20 +156,23 @@ void Tmain_frm::zbuduj_menu() {
         for (const PozycjaMenu& p : pozycje_menu()) {
             if (nazwa != QString::fromUtf8(p.menu)) continue;
             Akcja akcja = p.akcja;
+            QAction* action = nullptr;
             if (!p.tekst) {
-                QAction* action = menuBar()->addAction(QString::fromUtf8(tytul));
-                connect(action, &QAction::triggered, this, [this, akcja] { akcja(*this); });
-                continue;
+                action = menuBar()->addAction(QString::fromUtf8(tytul));
+            } else {
+                if (!menu) menu = menuBar()->addMenu(QString::fromUtf8(tytul));
+                if (p.separator_przed) menu->addSeparator();
+                action = menu->addAction(QString::fromUtf8(p.tekst));
             }
-            if (!menu) menu = menuBar()->addMenu(QString::fromUtf8(tytul));
-            if (p.separator_przed) menu->addSeparator();
-            QAction* action = menu->addAction(QString::fromUtf8(p.tekst));
-            connect(action, &QAction::triggered, this, [this, akcja] { akcja(*this); });
+            action->setShortcut(QKeySequence(QString::fromUtf8(p.klawisz), QKeySequence::PortableText));
+            action->setShortcutContext(Qt::WindowShortcut);
+            connect(action, &QAction::triggered, this, [this, akcja] { uruchom(akcja); });
         }
     }
 }
 
 void Tmain_frm::closeEvent(QCloseEvent* event) {
+    zapisz_uklad(*this);
     services_.cn.disconnect_db();
     QMainWindow::closeEvent(event);
 }

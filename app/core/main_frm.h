@@ -22,6 +22,10 @@ class Tmain_frm : public QMainWindow {
     // The exit command of Esc: asks first.
     void KoniecESC1Click();
 
+    // Shows the first-steps note while the database holds no transfer; every command calls it after
+    // its screen closed.
+    void pokaz_pierwsze_kroki();
+
   protected:
     // Closing the main window ends the program: the connection goes first.
     void closeEvent(QCloseEvent* event) override;
@@ -31,12 +35,14 @@ class Tmain_frm : public QMainWindow {
     void koloruj();
     void zbuduj_panel();
     void zbuduj_menu();
+    void uruchom(void (*akcja)(Tmain_frm&));
 
     Services services_;
     QToolBox* panel_;
     QLabel* nazwa_lbl_;
     QLabel* podwersja_lbl_;
     QLabel* status_lbl_;
+    QLabel* pierwsze_kroki_lbl_;
 };
 
 // The colour of the program name and of the pane's selected page.

@@ -2,10 +2,15 @@
 
 #include <QDialog>
 
+#include "app/core/uklad_okien.h"
+
 namespace zlx::app {
 
 int ScreenFactory::show_modal(QDialog& screen) {
-    return screen.exec();
+    przywroc_uklad(screen);
+    const int result = screen.exec();
+    zapisz_uklad(screen);
+    return result;
 }
 
 }  // namespace zlx::app

@@ -12,7 +12,8 @@ namespace zlx::app {
 class ScreenFactory {
   public:
     virtual ~ScreenFactory() = default;
-    // Shows the screen modally; returns QDialog::Accepted or QDialog::Rejected.
+    // Shows the screen modally, at the size and place it had last time (uklad_okien.h); returns
+    // QDialog::Accepted or QDialog::Rejected.
     virtual int show_modal(QDialog& screen);
 };
 

@@ -17,6 +17,9 @@ namespace zlx::app {
 // Reads "--folder DIR" from the program's arguments ("" when absent).
 QString folder_argument(const QStringList& arguments);
 
+// Answers --help and --version without a window: returns the text to print, "" when neither is asked.
+QString odpowiedz_na_opcje(const QStringList& arguments);
+
 // Fixes the process-wide formats: the decimal comma, "yyyy-mm-dd" dates, and floating-point
 // arithmetic that never traps (division by zero gives an infinity).
 void ustaw_formaty();

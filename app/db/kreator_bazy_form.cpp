@@ -27,14 +27,19 @@ namespace zlx::app {
 
 namespace {
 
-const char* const kOpis =
-    "Wykryto poprzednią wersję programu Zlecenix (Zlecenix 2008).\n"
+// Said only when the older version's database is where it used to be.
+const char* const kWykryto = "Wykryto poprzednią wersję programu Zlecenix (Zlecenix 2008).\n";
+
+const char* const kOpcje =
     "Masz do wyboru 3 opcje:\n"
-    "1. Dane z bazy wersji 2008 (plik .mdb) zostaną zaimportowane do nowej bazy w folderze data "
-    "programu; istniejąca baza nie zostanie nadpisana.\n"
-    "2. Program będzie pracował na wskazanej, istniejącej bazie Zlecenix 2010 (np. wspólnej z innym "
-    "stanowiskiem).\n"
-    "3. Program zacznie pracę z nową, pustą bazą danych.";
+    "1. Dane z bazy wersji 2008 (plik .mdb) zostaną zaimportowane do nowej bazy (plik .sqlite) w folderze "
+    "data programu; istniejąca baza nie zostanie nadpisana.\n"
+    "2. Program będzie pracował na wskazanej, istniejącej bazie tego programu (plik .sqlite, np. wspólnej "
+    "z innym stanowiskiem).\n"
+    "3. Program zacznie pracę z nową, pustą bazą danych (plik .sqlite).";
+
+// Without the older database the first option is an import of a file the user picks.
+const char* const kWskazPlik = "Plik .mdb wskaż przyciskiem \"...\" przy opcji 1.";
 
 const char* const kNieNaszaBaza = "Wskazany plik nie jest bazą danych programu Zlecenix 2010";
 
@@ -77,7 +82,7 @@ TfrmKreatorBazy2010::TfrmKreatorBazy2010(Dialogs& dialogs, QWidget* owner)
     : QDialog(owner),
       dialogs_(dialogs),
       opcja1_(new QRadioButton(QStringLiteral("1. Skopiuj bazę z wersji 2008 do 2010"))),
-      opcja2_(new QRadioButton(QStringLiteral("2. Podłącz się do bazy Zlecenix 2008"))),
+      opcja2_(new QRadioButton(QStringLiteral("2. Podłącz się do istniejącej bazy (plik .sqlite)"))),
       opcja3_(new QRadioButton(QStringLiteral("3. Załóz nową, czystą bazę dla programu Zlecenix 2010"))),
       stara_baza_edt_(new QLineEdit),
       stara_baza_btn_(new QPushButton(QStringLiteral("..."))),
@@ -93,7 +98,10 @@ TfrmKreatorBazy2010::TfrmKreatorBazy2010(Dialogs& dialogs, QWidget* owner)
     baza_btn_->setObjectName(QStringLiteral("baza_btn"));
     stara_baza_edt_->setMinimumWidth(400);
 
-    auto* opis = new QLabel(QString::fromUtf8(kOpis));
+    const bool wykryto = QFileInfo::exists(QString::fromUtf8(kStaraBaza2008));
+    auto* opis =
+        new QLabel(wykryto ? QString::fromUtf8(kWykryto) + QString::fromUtf8(kOpcje)
+                           : QString::fromUtf8(kOpcje) + QLatin1Char('\n') + QString::fromUtf8(kWskazPlik));
     opis->setObjectName(QStringLiteral("opis_lbl"));
     opis->setWordWrap(true);
 
@@ -139,7 +147,9 @@ TfrmKreatorBazy2010::TfrmKreatorBazy2010(Dialogs& dialogs, QWidget* owner)
 }
 
 void TfrmKreatorBazy2010::FormCreate() {
-    stara_baza_edt_->setText(QString::fromUtf8(kStaraBaza2008));
+    // The older database is suggested only where it exists; otherwise the user picks the file.
+    if (QFileInfo::exists(QString::fromUtf8(kStaraBaza2008)))
+        stara_baza_edt_->setText(QString::fromUtf8(kStaraBaza2008));
     baza_edt_->setText(QString::fromStdString(sciezka_bazy()));
     opcja3_->setChecked(true);
     opcja_zmieniona();

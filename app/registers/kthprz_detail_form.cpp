@@ -49,7 +49,7 @@ QLineEdit* Tkthprz_detail_frm::edit(const char* nazwa, int max) {
 Tkthprz_detail_frm::Tkthprz_detail_frm(const Services& services, QWidget* owner)
     : QDialog(owner),
       services_(services),
-      otworz_adres_([](const QUrl& url) { QDesktopServices::openUrl(url); }),
+      otworz_adres_([](const QUrl& url) { return QDesktopServices::openUrl(url); }),
       strony_(new QTabWidget),
       skrot_edt_(edit("skrot_edt", 100)),
       nazwa_edt_(edit("nazwa_edt", 150)),
@@ -286,7 +286,12 @@ void Tkthprz_detail_frm::zapisz_btnClick() {
 
 void Tkthprz_detail_frm::mapa_btnClick() {
     const std::string adres = adres_mapy(s(adres_edt_), kod_z_maski(s(kodpoczt_edt_)), s(miasto_edt_));
-    otworz_adres_(QUrl(q(adres), QUrl::StrictMode));
+    const QUrl url(q(adres), QUrl::StrictMode);
+    // With no web browser set up nothing would happen at all: say so, with the address to copy.
+    if (!otworz_adres_(url))
+        services_.dialogs.information(
+            this, QStringLiteral("Nie można otworzyć mapy: nie znaleziono przeglądarki internetowej.\n") +
+                      url.toString());
 }
 
 }  // namespace zlx::app

@@ -29,8 +29,8 @@ class Tkthprz_detail_frm : public QDialog {
     // Returns the edited record after an OK result.
     const TPrzKth& get_kth() const { return kth_; }
 
-    // Replaces the way "Pokaż na mapie" opens its address (tests).
-    void set_otworz_adres(std::function<void(const QUrl&)> otworz) { otworz_adres_ = std::move(otworz); }
+    // Replaces the way "Pokaż na mapie" opens its address (tests); it returns whether something opened it.
+    void set_otworz_adres(std::function<bool(const QUrl&)> otworz) { otworz_adres_ = std::move(otworz); }
 
     void dsp_data();
     void save_data();
@@ -47,7 +47,7 @@ class Tkthprz_detail_frm : public QDialog {
 
     Services services_;
     TPrzKth kth_;
-    std::function<void(const QUrl&)> otworz_adres_;
+    std::function<bool(const QUrl&)> otworz_adres_;
     // A postcode the user has not edited is stored back as it came.
     bool kod_edytowany_ = false;
     QTabWidget* strony_;

@@ -15,6 +15,7 @@
 #include <QTableView>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -376,7 +377,19 @@ void TPrzelewListMaster_frm::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (tryb_uruchomiony_ || tryb_startu_ < 1 || tryb_startu_ > 3) return;
     tryb_uruchomiony_ = true;
-    QTimer::singleShot(1, this, &TPrzelewListMaster_frm::uruchom_tryb_startu);
+    // The timer starts once the window system has made the list active: an entry screen opened
+    // before that (a maximised window is activated late, on a busy machine after the timer) takes
+    // the activation meant for the list, which then stays inactive behind it.
+    QWindow* okno = windowHandle();
+    if (okno->isActive()) {
+        QTimer::singleShot(1, this, &TPrzelewListMaster_frm::uruchom_tryb_startu);
+        return;
+    }
+    czekaj_na_aktywacje_ = connect(okno, &QWindow::activeChanged, this, [this, okno] {
+        if (!okno->isActive()) return;
+        disconnect(czekaj_na_aktywacje_);
+        QTimer::singleShot(1, this, &TPrzelewListMaster_frm::uruchom_tryb_startu);
+    });
 }
 
 void TPrzelewListMaster_frm::uruchom_tryb_startu() {

@@ -101,6 +101,7 @@ class TPrzelewListMaster_frm : public QDialog {
     TGlAdoDs_mod& ds_;
     int tryb_startu_ = 0;
     bool tryb_uruchomiony_ = false;
+    QMetaObject::Connection czekaj_na_aktywacje_;
     std::string where_;
     std::string sql_;
     SortowanieListy sortowanie_;

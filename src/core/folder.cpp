@@ -23,20 +23,26 @@ std::string with_slash(std::string f) {
 
 }  // namespace
 
-std::string choose_program_folder(const std::string& explicit_folder) {
-    if (!explicit_folder.empty()) {
+std::string choose_program_folder(const MiejscaFolderu& m) {
+    if (!m.explicit_folder.empty()) {
         std::error_code ec;
-        std::filesystem::path p = std::filesystem::absolute(explicit_folder, ec);
-        return with_slash(ec ? explicit_folder : p.generic_string());
+        std::filesystem::path p = std::filesystem::absolute(m.explicit_folder, ec);
+        return with_slash(ec ? m.explicit_folder : p.generic_string());
     }
-    std::string exe = os::executable_folder();
-    if (!exe.empty() && os::folder_is_writable(exe)) return with_slash(exe);
-    std::string data_home = os::environment("XDG_DATA_HOME");
-    if (data_home.empty()) {
-        std::string home = os::environment("HOME");
-        data_home = (home.empty() ? std::string(".") : home) + "/.local/share";
+    if (!m.executable_folder.empty()) {
+        std::error_code ec;
+        if (std::filesystem::exists(with_slash(m.executable_folder) + kPlikPrzenosny, ec))
+            return with_slash(m.executable_folder);
     }
+    std::string data_home = m.xdg_data_home;
+    if (data_home.empty() || data_home.front() != '/')
+        data_home = (m.home.empty() ? std::string(".") : m.home) + "/.local/share";
     return with_slash(data_home + "/zlecenix");
+}
+
+std::string choose_program_folder(const std::string& explicit_folder) {
+    return choose_program_folder(MiejscaFolderu{explicit_folder, os::executable_folder(),
+                                                os::environment("XDG_DATA_HOME"), os::environment("HOME")});
 }
 
 void set_program_folder(const std::string& folder) {
@@ -55,6 +61,8 @@ const std::string& program_folder() {
     return current_folder();
 }
 
-std::string program_file(const std::string& name) { return program_folder() + name; }
+std::string program_file(const std::string& name) {
+    return program_folder() + name;
+}
 
 }  // namespace zlx

@@ -406,5 +406,18 @@ TEST_F(Formularz, RegisterOpensTheWizardForTheTickedCounterparties) {
     }
 }
 
+TEST_F(Formularz, CalculatorSaysSoWhenNoneIsInstalled) {
+    // A PATH with no program on it: no desktop calculator can be found.
+    test::TempFolder empty;
+    const QByteArray path = qgetenv("PATH");
+    qputenv("PATH", QByteArray::fromStdString(empty.path()));
+    Tformularz_frm screen(services);
+    screen.set_przelew_data(nowy_przelew());
+    ASSERT_TRUE(test::show_offscreen(screen));
+    test::press(Qt::Key_F5);
+    qputenv("PATH", path);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Nie znaleziono programu kalkulatora"});
+}
+
 }  // namespace
 }  // namespace zlx::app

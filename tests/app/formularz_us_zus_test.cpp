@@ -306,8 +306,7 @@ TEST_F(FormularzUsZus, ListAddsAndEditsByKindAndStartModesOpenTheScreens) {
         TPrzelewListMaster_frm start(services);
         start.set_tryb_startu(tryb);
         ASSERT_TRUE(test::show_offscreen(start));
-        for (int i = 0; i < 100 && screens.opened.empty(); ++i)
-            QTest::qWait(10);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !screens.opened.empty(); })) << tryb;
         ASSERT_EQ(screens.opened.size(), 1u) << tryb;
         EXPECT_EQ(screens.opened[0].class_name, klasa);
     }

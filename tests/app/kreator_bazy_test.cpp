@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,33 +71,46 @@ class Kreator : public ::testing::Test {
     bool settings_written() const { return fs::exists(folder.file(kUstPrzelewIni)); }
 };
 
-TEST_F(Kreator, OpensWithTheThirdOptionAndTheOlderDatabaseSuggested) {
-    TfrmKreatorBazy2010 screen(dialogs);
-    ASSERT_TRUE(test::show_offscreen(screen));
-    EXPECT_EQ(screen.windowTitle(), QStringLiteral("Baza danych"));
-    QString opis = screen.findChild<QLabel*>(QStringLiteral("opis_lbl"))->text();
-    EXPECT_TRUE(opis.startsWith(QStringLiteral(
-        "Wykryto poprzednią wersję programu Zlecenix (Zlecenix 2008).\nMasz do wyboru 3 opcje:")));
-    EXPECT_EQ(screen.findChild<QGroupBox*>()->title(), QStringLiteral("Wybierz co chcesz zrobić"));
+TEST_F(Kreator, OpensWithTheThirdOptionAndTellsOfTheOlderVersionOnlyWhenItsDatabaseIsThere) {
+    // The older version's Windows path is, here, a file name relative to the working folder.
+    const QString working = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(q(folder.path())));
+    for (const bool older : {false, true}) {
+        SCOPED_TRACE(older ? "older database there" : "no older database");
+        if (older) test::write_text(folder.file(kStaraBaza2008), "");
+        TfrmKreatorBazy2010 screen(dialogs);
+        ASSERT_TRUE(test::show_offscreen(screen));
+        EXPECT_EQ(screen.windowTitle(), QStringLiteral("Baza danych"));
+        const QString opis = screen.findChild<QLabel*>(QStringLiteral("opis_lbl"))->text();
+        const QString wykryto =
+            QStringLiteral("Wykryto poprzednią wersję programu Zlecenix (Zlecenix 2008).\n");
+        EXPECT_EQ(opis.startsWith(wykryto + QStringLiteral("Masz do wyboru 3 opcje:")), older)
+            << opis.toStdString();
+        EXPECT_EQ(opis.startsWith(QStringLiteral("Masz do wyboru 3 opcje:")), !older) << opis.toStdString();
+        EXPECT_EQ(box(screen, "stara_baza_edt").text(), older ? QString::fromUtf8(kStaraBaza2008) : QString())
+            << "the import's file is suggested only when it exists, otherwise chosen";
+        EXPECT_EQ(screen.findChild<QGroupBox*>()->title(), QStringLiteral("Wybierz co chcesz zrobić"));
 
-    QStringList captions;
-    QRadioButton* checked = nullptr;
-    for (QRadioButton* option : screen.findChildren<QRadioButton*>()) {
-        captions << option->text();
-        if (option->isChecked()) checked = option;
+        QStringList captions;
+        QRadioButton* checked = nullptr;
+        for (QRadioButton* option : screen.findChildren<QRadioButton*>()) {
+            captions << option->text();
+            if (option->isChecked()) checked = option;
+        }
+        EXPECT_EQ(captions,
+                  (QStringList{QStringLiteral("1. Skopiuj bazę z wersji 2008 do 2010"),
+                               QStringLiteral("2. Podłącz się do istniejącej bazy (plik .sqlite)"),
+                               QStringLiteral("3. Załóz nową, czystą bazę dla programu Zlecenix 2010")}));
+        ASSERT_NE(checked, nullptr);
+        EXPECT_EQ(checked->objectName(), QStringLiteral("opcja3_rb"));
+        EXPECT_EQ(box(screen, "baza_edt").text(), q(domyslna_sciezka_bazy()));
+        EXPECT_FALSE(box(screen, "stara_baza_edt").isEnabled())
+            << "only the chosen option's path is editable";
+        choose(screen, "opcja1_rb");
+        EXPECT_TRUE(box(screen, "stara_baza_edt").isEnabled());
+        EXPECT_FALSE(box(screen, "baza_edt").isEnabled());
     }
-    EXPECT_EQ(captions,
-              (QStringList{QStringLiteral("1. Skopiuj bazę z wersji 2008 do 2010"),
-                           QStringLiteral("2. Podłącz się do bazy Zlecenix 2008"),
-                           QStringLiteral("3. Załóz nową, czystą bazę dla programu Zlecenix 2010")}));
-    ASSERT_NE(checked, nullptr);
-    EXPECT_EQ(checked->objectName(), QStringLiteral("opcja3_rb"));
-    EXPECT_EQ(box(screen, "stara_baza_edt").text(), QStringLiteral("c:\\Zlecenix\\new\\data\\przDB.mdb"));
-    EXPECT_EQ(box(screen, "baza_edt").text(), q(domyslna_sciezka_bazy()));
-    EXPECT_FALSE(box(screen, "stara_baza_edt").isEnabled()) << "only the chosen option's path is editable";
-    choose(screen, "opcja1_rb");
-    EXPECT_TRUE(box(screen, "stara_baza_edt").isEnabled());
-    EXPECT_FALSE(box(screen, "baza_edt").isEnabled());
+    QDir::setCurrent(working);
 }
 
 TEST_F(Kreator, ThirdOptionAndEscChangeNothing) {

@@ -111,17 +111,30 @@ TEST_F(Karta, BlankShortNameIsRefusedAndEscLeaves) {
     EXPECT_EQ(card.result(), QDialog::Rejected);
 }
 
-TEST_F(Karta, MapShowsTheAddressAsTyped) {
-    Tkthprz_detail_frm card(services);
-    QUrl opened;
-    card.set_otworz_adres([&](const QUrl& url) { opened = url; });
-    card.set_kth(zapisany());
-    ASSERT_TRUE(test::show_offscreen(card));
-    test::button(card, QStringLiteral("Pokaż na mapie"))->click();
-    EXPECT_TRUE(opened.isValid());
-    EXPECT_EQ(opened.toString(QUrl::FullyEncoded).toStdString(),
-              "https://nominatim.openstreetmap.org/ui/"
-              "search.html?q=ul.%20D%C5%82uga%205+00-950+%C5%81%C3%B3d%C5%BA");
+TEST_F(Karta, MapShowsTheAddressAsTypedAndSaysSoWhenNothingOpensIt) {
+    for (const bool browser : {true, false}) {
+        SCOPED_TRACE(browser ? "browser" : "no browser");
+        dialogs.shown.clear();
+        Tkthprz_detail_frm card(services);
+        QUrl opened;
+        card.set_otworz_adres([&](const QUrl& url) {
+            opened = url;
+            return browser;
+        });
+        card.set_kth(zapisany());
+        ASSERT_TRUE(test::show_offscreen(card));
+        test::button(card, QStringLiteral("Pokaż na mapie"))->click();
+        EXPECT_TRUE(opened.isValid());
+        EXPECT_EQ(opened.toString(QUrl::FullyEncoded).toStdString(),
+                  "https://nominatim.openstreetmap.org/ui/"
+                  "search.html?q=ul.%20D%C5%82uga%205+00-950+%C5%81%C3%B3d%C5%BA");
+        if (browser) {
+            EXPECT_TRUE(dialogs.shown.empty());
+        } else {
+            ASSERT_EQ(dialogs.shown.size(), 1u);
+            EXPECT_TRUE(dialogs.shown[0].text.startsWith(QStringLiteral("Nie można otworzyć mapy")));
+        }
+    }
 }
 
 }  // namespace

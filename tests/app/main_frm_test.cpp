@@ -7,10 +7,16 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTableView>
 #include <QTest>
 #include <QToolBox>
 
+#include <filesystem>
+
+#include "app/core/about_frm.h"
 #include "app/core/startup.h"
+#include "app/core/uklad_okien.h"
+#include "app/transfers/przelew_list_master.h"
 #include "core/version.h"
 #include "tests/app/support/screen_test.h"
 #include "tests/app/support/scripted_dialogs.h"
@@ -87,52 +93,56 @@ TEST_F(MainFrm, PaneHoldsEveryCommandWithItsCaptionHintAndTarget) {
     }
 }
 
-TEST_F(MainFrm, MenuHoldsEveryItemWithItsTarget) {
+TEST_F(MainFrm, MenuHoldsEveryItemWithItsKeyAndTarget) {
     struct Row {
-        QString menu, item, target;  // item "-" is a separator
+        QString menu, item, target, key;  // item "-" is a separator
     };
     const QString lista = QStringLiteral("zlx::app::TPrzelewListMaster_frm");
     const std::vector<Row> expected = {
-        {"Plik", "Zakończ", "closed"},
-        {"Przelewy", "Bankowy - wystaw", lista},
-        {"Przelewy", "Zus - wystaw", lista},
-        {"Przelewy", "Podatkowy - wystaw", lista},
-        {"Przelewy", "-", ""},
-        {"Przelewy", "Lista przelewów", lista},
-        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm"},
-        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster"},
-        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm"},
-        {"Ustawienia", "Przeniesienie danych z Zlecenix 1", "zlx::app::TfrmPrzeniesienieDanych"},
-        {"Ustawienia", "-", ""},
-        {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych"},
-        {"Ustawienia", "-", ""},
-        {"Ustawienia", "Kreator zmiany wersji", "zlx::app::TfrmKreatorBazy2010"},
-        {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?"},
-        {"Archiwizacja", "", "zlx::app::TfrmArchiwum"},
-        {"Pomoc", "O programie", "zlx::app::TfrmAbout"},
+        {"Plik", "Zakończ", "closed", "Ctrl+Q"},
+        {"Przelewy", "Bankowy - wystaw", lista, "Ctrl+B"},
+        {"Przelewy", "Zus - wystaw", lista, "Ctrl+Z"},
+        {"Przelewy", "Podatkowy - wystaw", lista, "Ctrl+P"},
+        {"Przelewy", "-", "", ""},
+        {"Przelewy", "Lista przelewów", lista, "Ctrl+L"},
+        {"Kartoteki", "Kontrahenci", "zlx::app::Tkthprz_master_frm", "Ctrl+K"},
+        {"Kartoteki", "Firmy własne", "zlx::app::TfrmFirmaMaster", "Ctrl+F"},
+        {"Ustawienia", "Ustawienia przelewów", "zlx::app::TUstawieniaPrzelew_frm", "Ctrl+U"},
+        {"Ustawienia", "Przeniesienie danych z Zlecenix 1", "zlx::app::TfrmPrzeniesienieDanych",
+         "Ctrl+Shift+D"},
+        {"Ustawienia", "-", "", ""},
+        {"Ustawienia", "Baza danych", "zlx::app::TfrmBazaDanych", "Ctrl+D"},
+        {"Ustawienia", "-", "", ""},
+        {"Ustawienia", "Kreator zmiany wersji", "zlx::app::TfrmKreatorBazy2010", "Ctrl+Shift+K"},
+        {"Ustawienia", "Naprawa bazy 2008", "question: Czy użyć funkcji naprawczej ?", "Ctrl+Shift+N"},
+        {"Archiwizacja", "", "zlx::app::TfrmArchiwum", "Ctrl+A"},
+        {"Pomoc", "O programie", "zlx::app::TfrmAbout", "F1"},
     };
     ASSERT_TRUE(test::show_offscreen(main));
     std::vector<std::pair<Row, QAction*>> actual;
     for (QAction* top : main.menuBar()->actions()) {
         QString title = top->text().remove(QLatin1Char('&'));
         if (!top->menu()) {
-            actual.push_back({{title, "", ""}, top});
+            actual.push_back({{title, "", "", top->shortcut().toString()}, top});
             continue;
         }
         for (QAction* item : top->menu()->actions())
-            actual.push_back({{title, item->isSeparator() ? "-" : item->text(), ""}, item});
+            actual.push_back(
+                {{title, item->isSeparator() ? "-" : item->text(), "", item->shortcut().toString()}, item});
     }
     ASSERT_EQ(actual.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
         SCOPED_TRACE(expected[i].item.toStdString());
         EXPECT_EQ(actual[i].first.menu, expected[i].menu);
         EXPECT_EQ(actual[i].first.item, expected[i].item);
+        EXPECT_EQ(actual[i].first.key, expected[i].key);
         if (expected[i].item == "-") continue;
+        // The key does what the item does.
         screens.opened.clear();
         dialogs.shown.clear();
         dialogs.answers = {false};
         ASSERT_TRUE(main.isVisible() || test::show_offscreen(main));
-        actual[i].second->trigger();
+        QTest::keySequence(&main, actual[i].second->shortcut());
         EXPECT_EQ(target_of(screens, dialogs, main), expected[i].target);
     }
 }
@@ -173,12 +183,14 @@ TEST_F(MainFrm, ShowsNameVersionEditionAndColours) {
     EXPECT_EQ(drawn.pixelColor(drawn.width() - 4, drawn.height() / 2), blue);
 }
 
-TEST_F(MainFrm, AboutBoxShowsNameAndVersionAndOkClosesIt) {
-    QString product, version;
+TEST_F(MainFrm, AboutBoxShowsNameVersionProgramFolderAndDatabaseAndOkClosesIt) {
+    QString product, version, where, database;
     screens.on_show = [&](QDialog& about) {
         EXPECT_EQ(about.windowTitle(), QStringLiteral("About"));
         product = about.findChild<QLabel*>(QStringLiteral("produkt_lbl"))->text();
         version = about.findChild<QLabel*>(QStringLiteral("wersja_lbl"))->text();
+        where = about.findChild<QLabel*>(QStringLiteral("folder_lbl"))->text();
+        database = about.findChild<QLabel*>(QStringLiteral("baza_lbl"))->text();
         test::press(Qt::Key_Return);
         EXPECT_FALSE(about.isVisible()) << "Enter presses OK";
         return about.result();
@@ -191,6 +203,49 @@ TEST_F(MainFrm, AboutBoxShowsNameAndVersionAndOkClosesIt) {
     ASSERT_EQ(screens.opened.size(), 1u);
     EXPECT_EQ(product, QStringLiteral("Zlecenix 2010    "));
     EXPECT_EQ(version, kVersionText);
+    EXPECT_EQ(where, QString::fromStdString(folder.path()));
+    EXPECT_EQ(database, QString::fromStdString(folder.file("data/przDB.sqlite")));
+}
+
+TEST_F(MainFrm, FirstStepsNoteStaysUntilTheFirstTransferIsStored) {
+    ASSERT_TRUE(test::show_offscreen(main));
+    auto* note = main.findChild<QLabel*>(QStringLiteral("pierwsze_kroki_lbl"));
+    ASSERT_NE(note, nullptr);
+    EXPECT_TRUE(note->isVisible());
+    for (const char* step : {"Firmy własne", "Kontrahenci", "Bankowy - wystaw"})
+        EXPECT_TRUE(note->text().contains(QString::fromUtf8(step))) << step;
+
+    // The list command adds a transfer while its screen is open; the note goes when it closes.
+    screens.on_show = [&](QDialog&) {
+        EXPECT_TRUE(program.services().ds.exec_sql(
+            "INSERT INTO kartoteka (nr_id, dost_nazwa) VALUES (1, 'Pierwszy')"));
+        return int(QDialog::Rejected);
+    };
+    screens.opened.clear();
+    QTest::keySequence(&main, QKeySequence(QStringLiteral("Ctrl+L")));
+    ASSERT_EQ(screens.opened.size(), 1u);
+    EXPECT_FALSE(note->isVisible());
+}
+
+TEST_F(MainFrm, WindowAndGridLayoutsAreRememberedInTheProgramFolder) {
+    const QRect where(40, 30, 900, 600);
+    {
+        TPrzelewListMaster_frm list(program.services());
+        list.setWindowState(Qt::WindowNoState);
+        list.setGeometry(where);
+        list.siatka().setColumnWidth(2, 333);
+        zapisz_uklad(list);
+    }
+    EXPECT_TRUE(std::filesystem::exists(folder.file("okna.ini")));
+    TPrzelewListMaster_frm again(program.services());
+    EXPECT_NE(again.siatka().columnWidth(2), 333);
+    ASSERT_TRUE(przywroc_uklad(again));
+    EXPECT_EQ(again.siatka().columnWidth(2), 333);
+    EXPECT_EQ(again.size(), where.size());
+    EXPECT_FALSE(again.isMaximized());
+
+    TfrmAbout never_seen{QString(), QString()};
+    EXPECT_FALSE(przywroc_uklad(never_seen)) << "a window shown for the first time keeps its own layout";
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Saves pictures of the main window as a user sees it on a 1366×768 screen (its work area below a
-// panel), the same with its first menu open, and the database screens (selection, wizard, archive,
-// data transfer): zlecenix_screenshot FOLDER. Runs offscreen with a fresh program folder, past its
+// panel, on the new empty database: with the first-steps note), the same with its first menu open, the
+// about box with the program folder, and the database screens (selection, wizard, archive, data
+// transfer): zlecenix_screenshot FOLDER. Runs offscreen with a fresh program folder, past its
 // first run.
 
 #include <QApplication>
@@ -12,6 +13,7 @@
 
 #include <cstdio>
 
+#include "app/core/about_frm.h"
 #include "app/core/dialogs.h"
 #include "app/core/screen_factory.h"
 #include "app/core/startup.h"
@@ -76,6 +78,11 @@ int main(int argc, char** argv) {
     przeniesienie.show();
     QApplication::processEvents();
     saved = przeniesienie.grab().save(out.filePath(QStringLiteral("przeniesienie_danych.png"))) && saved;
+    zlx::app::TfrmAbout about(QString::fromStdString(zlx::program_folder()),
+                              QString::fromStdString(main.services().cn.sciezka()), &main);
+    about.show();
+    QApplication::processEvents();
+    saved = about.grab().save(out.filePath(QStringLiteral("o_programie.png"))) && saved;
     if (!saved) {
         std::fprintf(stderr, "cannot write into %s\n", argv[1]);
         return 1;

@@ -26,11 +26,33 @@ TEST(ProgramFolder, FolderThatCannotBeMadeIsReported) {
     EXPECT_THROW(set_program_folder(scratch.file("plik/pod")), std::runtime_error);
 }
 
-TEST(ProgramFolder, WritableExecutableFolderIsUsed) {
-    // The test binary's own build folder is writable, so it is the portable program folder.
+TEST(ProgramFolder, DataHomeByDefaultPortableMarkerBesideTheExecutableExplicitFolderWins) {
+    test::TempFolder exe;  // a writable executable folder without the marker: not portable
+    test::TempFolder portable;
+    test::write_text(portable.file(kPlikPrzenosny), "");
+    struct Case {
+        const char* what;
+        MiejscaFolderu miejsca;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"XDG_DATA_HOME", {"", exe.path(), "/x/dane", "/home/jan"}, "/x/dane/zlecenix/"},
+        {"unset XDG_DATA_HOME", {"", exe.path(), "", "/home/jan"}, "/home/jan/.local/share/zlecenix/"},
+        {"relative XDG_DATA_HOME", {"", exe.path(), "dane", "/home/jan"}, "/home/jan/.local/share/zlecenix/"},
+        {"unknown executable", {"", "", "", "/home/jan"}, "/home/jan/.local/share/zlecenix/"},
+        {"portable", {"", portable.path(), "/x/dane", "/home/jan"}, portable.path()},
+        {"explicit over portable", {exe.file("f"), portable.path(), "/x/dane", "/home/jan"}, exe.file("f/")},
+        {"explicit over data home", {"/y/z", exe.path(), "/x/dane", "/home/jan"}, "/y/z/"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(choose_program_folder(c.miejsca), c.expected) << c.what;
+}
+
+TEST(ProgramFolder, BuildTreeIsNotTheDefault) {
+    // The test binary lies in the build tree: without --folder its data must go elsewhere.
     const std::string chosen = choose_program_folder("");
-    EXPECT_TRUE(std::filesystem::exists(chosen));
-    EXPECT_EQ(chosen.back(), '/');
+    EXPECT_EQ(chosen.find(ZLX_BUILD_DIR), std::string::npos) << chosen;
+    EXPECT_TRUE(chosen.ends_with("/zlecenix/")) << chosen;
 }
 
 }  // namespace
