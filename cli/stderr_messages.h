@@ -12,6 +12,9 @@ struct StderrMessages : DbMessages {
     void sql_error(const std::string& statement, const std::string& detail) override {
         std::cerr << "Błąd instrukcji SQL: " << statement << "\n" << detail << "\n";
     }
+    void database_busy(bool waiting) override {
+        if (waiting) std::cerr << "Baza danych jest zajęta przez inny program - czekam...\n";
+    }
 };
 
 }  // namespace zlx::cli

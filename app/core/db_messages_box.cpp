@@ -26,4 +26,12 @@ void DbMessagesBox::sql_error(const std::string& statement, const std::string& d
     dialogs_.set_clipboard(text);
 }
 
+void DbMessagesBox::database_busy(bool waiting) {
+    // The window does not repaint while the statement waits; the cursor does change.
+    if (waiting)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
+}
+
 }  // namespace zlx::app

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/os.h"
+#include "core/powod_bledu.h"
 
 namespace zlx {
 
@@ -51,7 +52,8 @@ void set_program_folder(const std::string& folder) {
         std::error_code ec;
         std::filesystem::create_directories(f + sub, ec);
         if (ec && !std::filesystem::is_directory(f + sub))
-            throw std::runtime_error("Nie można utworzyć folderu programu " + f + sub + ": " + ec.message());
+            throw std::runtime_error("Nie można utworzyć folderu programu " + f + sub + ": " +
+                                     powod_bledu(ec));
     }
     current_folder() = f;
 }

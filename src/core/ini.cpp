@@ -95,6 +95,18 @@ std::string one_line(const std::string& value) {
     return v;
 }
 
+// Removes what writers killed between writing their temporary file and the rename left behind. Only
+// called under the file's lock, which every writer holds while its temporary file exists.
+void remove_temporaries_of(const std::string& path) {
+    const std::size_t slash = path.find_last_of("/\\");
+    const std::string folder = slash == std::string::npos ? "" : path.substr(0, slash + 1);
+    const std::string name = path.substr(folder.size());
+    os::remove_files_in(folder, [&](const std::string& file) {
+        std::string base;
+        return os::is_temporary_name(file, &base) && base == name;
+    });
+}
+
 }  // namespace
 
 IniWriteError::IniWriteError(const std::string& path, const std::string& reason)
@@ -157,19 +169,31 @@ std::string ini_with_value(const std::string& content, const std::string& sectio
     return join(bom, lines);
 }
 
-void zapisz_ini(const std::string& file, const std::string& section, const std::string& key,
-                const std::string& value) {
-    const std::string path = ini_path(file);
-    std::string content;
-    // A new print settings file starts with the values an upgraded one gets from step 5.
-    if (!os::read_file(path, content) && equals_ci(file, kUstPrzelewIni))
-        for (const UstawienieKroku5& u : kUstawieniaKroku5)
-            content = ini_with_value(content, u.sekcja, u.klucz, u.wartosc);
+void zmien_plik_ini(const std::string& path, const std::function<std::string(const std::string&)>& change) {
     try {
-        os::write_file_atomically(path, ini_with_value(content, section, key, value));
+        os::FileLock lock(path + ".lock");
+        // The rename below would replace even a file the user protected against writing.
+        if (os::file_is_read_only(path)) throw IniWriteError(path, "plik jest tylko do odczytu");
+        remove_temporaries_of(path);
+        std::string content;
+        os::read_file(path, content);
+        os::write_file_atomically(path, change(content));
+    } catch (const IniWriteError&) {
+        throw;
     } catch (const std::runtime_error& e) {
         throw IniWriteError(path, e.what());
     }
+}
+
+void zapisz_ini(const std::string& file, const std::string& section, const std::string& key,
+                const std::string& value) {
+    zmien_plik_ini(ini_path(file), [&](std::string content) {
+        // A new print settings file starts with the values an upgraded one gets from step 5.
+        if (content.empty() && equals_ci(file, kUstPrzelewIni))
+            for (const UstawienieKroku5& u : kUstawieniaKroku5)
+                content = ini_with_value(content, u.sekcja, u.klucz, u.wartosc);
+        return ini_with_value(content, section, key, value);
+    });
 }
 
 }  // namespace zlx

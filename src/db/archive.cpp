@@ -2,6 +2,7 @@
 
 #include <zip.h>
 
+#include <cctype>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -9,6 +10,8 @@
 #include <random>
 #include <vector>
 
+#include "core/os.h"
+#include "core/powod_bledu.h"
 #include "core/text.h"
 
 namespace zlx {
@@ -33,6 +36,12 @@ std::string zip_message(int code) {
 std::string file_name_of(const std::string& path) {
     std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// Returns the reason of a libzip failure, in Polish where the system refused a file operation.
+std::string powod_zip(zip_error_t* error) {
+    if (zip_error_system_type(error) == ZIP_ET_SYS) return powod_bledu(zip_error_code_system(error));
+    return zip_error_strerror(error);
 }
 
 // Reads until the buffer is full or the entry ends; returns the count or -1.
@@ -70,6 +79,21 @@ void verify(const std::string& archive, const std::string& entry, const std::str
     if (!same) throw ArchiveError("Archiwum " + archive + " różni się od pliku bazy " + source);
 }
 
+// Tells whether the name is one libzip gives the temporary file of an archive of ours while writing
+// it: the archive's name followed by a dot and six letters or digits ("20100531_4073.zip.Ab12Cd").
+bool plik_tymczasowy_archiwum(const std::string& name) {
+    constexpr std::string_view kWzor = "dddddddd_dddd.zip.xxxxxx";
+    if (name.size() != kWzor.size()) return false;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(name[i]);
+        const bool pasuje = kWzor[i] == 'd'   ? std::isdigit(c) != 0
+                            : kWzor[i] == 'x' ? std::isalnum(c) != 0
+                                              : name[i] == kWzor[i];
+        if (!pasuje) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 int losuj_cyfre_archiwum() {
@@ -99,6 +123,17 @@ std::string archiwizuj_baze(const std::string& sciezka_bazy, const std::string& 
     if (!std::filesystem::is_regular_file(sciezka_bazy, ec))
         throw ArchiveError("Brak pliku bazy danych " + sciezka_bazy);
 
+    // Archives of one folder are made one at a time, so a temporary file found under the lock was left
+    // by a run that was killed.
+    const std::string folder_slash = dir.back() == '/' || dir.back() == '\\' ? dir : dir + "/";
+    std::unique_ptr<os::FileLock> lock;
+    try {
+        lock = std::make_unique<os::FileLock>(folder_slash + ".zlecenix-archiwum.lock");
+    } catch (const std::runtime_error& e) {
+        throw ArchiveError("Nie można utworzyć archiwum w folderze " + dir + ": " + e.what());
+    }
+    os::remove_files_in(folder_slash, plik_tymczasowy_archiwum);
+
     // Another archive of that name stays as it is: draw new digits instead.
     std::string archive;
     for (int attempt = 0; attempt < 1000; ++attempt) {
@@ -114,12 +149,12 @@ std::string archiwizuj_baze(const std::string& sciezka_bazy, const std::string& 
     const std::string entry = file_name_of(sciezka_bazy);
     zip_source_t* source = zip_source_file(z.get(), sciezka_bazy.c_str(), 0, -1);
     if (!source || zip_file_add(z.get(), entry.c_str(), source, 0) < 0) {
-        std::string why = zip_strerror(z.get());
+        std::string why = powod_zip(zip_get_error(z.get()));
         if (source) zip_source_free(source);
         throw ArchiveError("Nie można dodać pliku " + sciezka_bazy + " do archiwum: " + why);
     }
     if (zip_close(z.get()) != 0) {
-        std::string why = zip_strerror(z.get());
+        std::string why = powod_zip(zip_get_error(z.get()));
         std::remove(archive.c_str());
         throw ArchiveError("Nie można zapisać archiwum " + archive + ": " + why);
     }

@@ -17,8 +17,16 @@ namespace zlx {
 
 namespace {
 
-// Long enough for another instance's save or upgrade step, short enough not to look hung.
-constexpr int kBusyTimeoutMs = 15000;
+// A wait shorter than this goes unnoticed; a longer one is shown as waiting.
+constexpr std::chrono::milliseconds kChwila{400};
+
+// Returns the engine's message for the last failure, naming the cause when it was a busy database.
+std::string engine_message(sqlite3* db, const char* message) {
+    std::string msg = message ? message : sqlite3_errmsg(db);
+    if ((sqlite3_extended_errcode(db) & 0xff) == SQLITE_BUSY)
+        return std::string(kBazaZajeta) + " (" + msg + ")";
+    return msg;
+}
 
 std::string lower_ascii(std::string_view s) {
     std::string out(s);
@@ -41,7 +49,7 @@ class Statement {
     Statement(sqlite3* db, const std::string& sql, const std::string& original) {
         const char* tail = nullptr;
         int rc = sqlite3_prepare_v2(db, sql.c_str(), static_cast<int>(sql.size()), &stmt_, &tail);
-        if (rc != SQLITE_OK) throw SqlError(sqlite3_errmsg(db), original);
+        if (rc != SQLITE_OK) throw SqlError(engine_message(db, nullptr), original);
         // One statement only, whatever follows it.
         for (; tail && *tail; ++tail)
             if (*tail != ' ' && *tail != '\t' && *tail != '\r' && *tail != '\n' && *tail != ';') {
@@ -61,7 +69,7 @@ class Statement {
 void run_native(sqlite3* db, const std::string& sql, const std::string& original) {
     char* err = nullptr;
     if (sqlite3_exec(db, sql.c_str(), nullptr, nullptr, &err) != SQLITE_OK) {
-        std::string msg = err ? err : sqlite3_errmsg(db);
+        std::string msg = engine_message(db, err);
         sqlite3_free(err);
         throw SqlError(msg, original);
     }
@@ -77,6 +85,36 @@ std::string not_an_amount(const std::string& column, double value) {
 }
 
 }  // namespace
+
+// Ends a shown wait when the outermost operation of the connection returns, by success or error.
+class TGlAdoCn_mod::WaitNotice {
+  public:
+    explicit WaitNotice(TGlAdoCn_mod& cn) : cn_(cn) { ++cn_.depth_; }
+    ~WaitNotice() {
+        if (--cn_.depth_ > 0 || !cn_.busy_shown_) return;
+        cn_.busy_shown_ = false;
+        cn_.messages_.database_busy(false);
+    }
+    WaitNotice(const WaitNotice&) = delete;
+    WaitNotice& operator=(const WaitNotice&) = delete;
+
+  private:
+    TGlAdoCn_mod& cn_;
+};
+
+int TGlAdoCn_mod::on_busy(void* self, int count) {
+    auto& cn = *static_cast<TGlAdoCn_mod*>(self);
+    const auto now = std::chrono::steady_clock::now();
+    if (count == 0) cn.busy_since_ = now;
+    const auto waited = now - cn.busy_since_;
+    if (waited >= cn.busy_timeout_) return 0;
+    if (!cn.busy_shown_ && waited >= kChwila) {
+        cn.busy_shown_ = true;
+        cn.messages_.database_busy(true);
+    }
+    sqlite3_sleep(count < 20 ? count + 1 : 20);
+    return 1;
+}
 
 TGlAdoCn_mod::TGlAdoCn_mod(DbMessages& messages) : messages_(messages) {
     connect_db();
@@ -116,7 +154,8 @@ bool TGlAdoCn_mod::connect_db_at(const std::string& path) {
 bool TGlAdoCn_mod::open(bool create) {
     int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
     if (sqlite3_open_v2(path_.c_str(), &db_, flags, nullptr) != SQLITE_OK) return false;
-    sqlite3_busy_timeout(db_, kBusyTimeoutMs);
+    sqlite3_busy_handler(db_, &TGlAdoCn_mod::on_busy, this);
+    WaitNotice notice(*this);
     if (register_polish_text(db_) != SQLITE_OK) return false;
     try {
         // The rollback journal, unlike WAL, works on network folders.
@@ -149,31 +188,7 @@ const TableSchema* TGlAdoCn_mod::table_schema(std::string_view table) {
     std::string key = lower_ascii(table);
     auto it = schemas_.find(key);
     if (it != schemas_.end()) return it->second.get();
-    auto schema = std::make_unique<TableSchema>();
-    Statement all(db_, "SELECT name FROM sqlite_master WHERE type='table'", {});
-    while (sqlite3_step(all.get()) == SQLITE_ROW) {
-        std::string name = reinterpret_cast<const char*>(sqlite3_column_text(all.get(), 0));
-        if (lower_ascii(name) == key) schema->name = name;
-    }
-    if (schema->name.empty()) {
-        schemas_[key] = nullptr;
-        return nullptr;
-    }
-    Statement info(db_, "PRAGMA table_info(" + quote_identifier(schema->name) + ")", {});
-    while (sqlite3_step(info.get()) == SQLITE_ROW) {
-        ColumnSchema c;
-        auto text = [&](int i) {
-            const unsigned char* t = sqlite3_column_text(info.get(), i);
-            return t ? std::string(reinterpret_cast<const char*>(t)) : std::string();
-        };
-        c.name = text(1);
-        c.declared_type = text(2);
-        c.kind = kind_of_declared_type(c.declared_type);
-        c.not_null = sqlite3_column_int(info.get(), 3) != 0;
-        c.default_value = text(4);
-        c.primary_key = sqlite3_column_int(info.get(), 5);
-        schema->columns.push_back(std::move(c));
-    }
+    auto schema = read_table_schema(db_, table);
     const TableSchema* out = schema.get();
     schemas_[key] = std::move(schema);
     return out;
@@ -182,6 +197,7 @@ const TableSchema* TGlAdoCn_mod::table_schema(std::string_view table) {
 void TGlAdoCn_mod::execute(std::string_view jet_sql) {
     std::string original(jet_sql);
     if (!db_) throw SqlError(kBrakPolaczenia, original);
+    WaitNotice notice(*this);
     refresh_schema_cache();
     JetStatement st = translate_jet(jet_sql, [this](std::string_view t) { return table_schema(t); });
     switch (st.kind) {
@@ -196,7 +212,7 @@ void TGlAdoCn_mod::execute(std::string_view jet_sql) {
             int rc;
             while ((rc = sqlite3_step(stmt.get())) == SQLITE_ROW) {
             }
-            if (rc != SQLITE_DONE) throw SqlError(sqlite3_errmsg(db_), original);
+            if (rc != SQLITE_DONE) throw SqlError(engine_message(db_, nullptr), original);
             break;
         }
     }
@@ -206,6 +222,7 @@ void TGlAdoCn_mod::execute(std::string_view jet_sql) {
 std::unique_ptr<ResultSet> TGlAdoCn_mod::query(std::string_view jet_sql) {
     std::string original(jet_sql);
     if (!db_) throw SqlError(kBrakPolaczenia, original);
+    WaitNotice notice(*this);
     refresh_schema_cache();
     JetStatement st = translate_jet(jet_sql, [this](std::string_view t) { return table_schema(t); });
     if (st.kind != JetStatement::Kind::sql) {
@@ -249,12 +266,13 @@ std::unique_ptr<ResultSet> TGlAdoCn_mod::query(std::string_view jet_sql) {
             }
         }
     }
-    if (rc != SQLITE_DONE) throw SqlError(sqlite3_errmsg(db_), original);
+    if (rc != SQLITE_DONE) throw SqlError(engine_message(db_, nullptr), original);
     return out;
 }
 
 void TGlAdoCn_mod::execute_native(const std::string& sql) {
     if (!db_) throw SqlError(kBrakPolaczenia, sql);
+    WaitNotice notice(*this);
     run_native(db_, sql, sql);
     schemas_.clear();
 }

@@ -4,13 +4,15 @@
 // folder + "data/przDB.sqlite"), read on every connect and used unchanged. The default database is
 // created at the current schema when missing; a path the user set that does not exist is not
 // created, so a mistyped path never looks like an empty database. Several program instances may
-// share the file: a busy database is waited for, the rollback journal works on network folders, and
-// nothing holds a read open between statements, so other instances' writes show at the next query.
+// share the file: a busy database is waited for (up to 15 s, told to the messages' database_busy once
+// the wait lasts), the rollback journal works on network folders, and nothing holds a read open
+// between statements, so other instances' writes show at the next query.
 //
 // Statements are written in the Jet dialect the whole program uses and translated on the way in
 // (db/jet_sql.h). Text compares and sorts on this connection without regard to letter case and in
 // Polish order; LIKE ignores letter case, Polish letters included.
 
+#include <chrono>
 #include <map>
 #include <memory>
 #include <string>
@@ -30,6 +32,9 @@ inline constexpr const char* kBazaAccess =
     "Wskazany plik jest bazą danych Access starszej wersji programu. Tej bazy nie można otworzyć "
     "bezpośrednio - należy ją zaimportować.";
 inline constexpr const char* kBrakPolaczenia = "Brak połączenia z bazą danych";
+// Put before the engine's message when a statement gave up waiting for another instance's write.
+inline constexpr const char* kBazaZajeta =
+    "Baza danych jest zajęta przez inny program - spróbuj ponownie za chwilę";
 
 class TGlAdoCn_mod {
   public:
@@ -66,11 +71,20 @@ class TGlAdoCn_mod {
     // Runs SQLite's own text (no translation); for the few steps Jet has no words for.
     void execute_native(const std::string& sql);
 
+    // Sets how long a statement waits for a busy database before it fails (tests shorten it).
+    void set_busy_timeout(std::chrono::milliseconds timeout) { busy_timeout_ = timeout; }
+
   private:
+    class WaitNotice;
+    static int on_busy(void* self, int count);
     bool open(bool create);
     void refresh_schema_cache();
 
     DbMessages& messages_;
+    std::chrono::milliseconds busy_timeout_{15000};
+    std::chrono::steady_clock::time_point busy_since_;
+    bool busy_shown_ = false;
+    int depth_ = 0;
     sqlite3* db_ = nullptr;
     std::string path_;
     std::string connection_string_;

@@ -18,7 +18,7 @@ int nowy_klucz(TGlAdoDs_mod& ds, const std::string& name) {
     } else {
         statement = "INSERT INTO tb_key(tb_nazwa ,tb_nr) VALUES (" + sql_str(name) + ", 2 )";
     }
-    if (!ds.exec_sql(statement)) throw SqlError("Nie udało się zarezerwować klucza dla " + name, statement);
+    ds.connection().execute(statement);
     lock.commit();
     return key;
 }

@@ -11,8 +11,9 @@
 namespace zlx {
 
 // Returns the next key for the name: 1 for a name never seen, then 2, 3, ... Throws SqlError when no
-// key could be reserved (no connection, a failing query, a failing increment; the latter is also
-// reported by exec_sql), so a key is never handed out twice.
+// key could be reserved (no connection, the write lock not taken in time, a failing query or
+// increment), carrying the failing statement and the engine's message; nothing is shown here, so the
+// caller reports it once. A key is never handed out twice.
 int nowy_klucz(TGlAdoDs_mod& ds, const std::string& name);
 
 }  // namespace zlx

@@ -1,5 +1,11 @@
 #include "db/schema.h"
 
+#include <sqlite3.h>
+
+#include <string_view>
+
+#include "db/jet_sql.h"
+#include "db/sql_error.h"
 #include "db/sql_format.h"
 #include "db/symbole_us.h"
 
@@ -87,7 +93,46 @@ const KontoZus kKontaZus[] = {
 
 const char* const kWaluty[] = {"PLN", "EUR", "USD", "GBP", "CHF"};
 
+// Makes the tables in a scratch in-memory database and reads back what the file would declare.
+std::vector<BiezacaTabela> czytaj_biezace_tabele() {
+    sqlite3* db = nullptr;
+    if (sqlite3_open(":memory:", &db) != SQLITE_OK) throw SqlError("Brak pamięci na schemat bazy");
+    std::vector<BiezacaTabela> out;
+    try {
+        const SchemaLookup none = [](std::string_view) -> const TableSchema* { return nullptr; };
+        for (const char* sql : kTables) {
+            const std::string_view text(sql);
+            if (text.rfind("CREATE TABLE", 0) != 0) continue;
+            const JetStatement st = translate_jet(text, none);
+            if (sqlite3_exec(db, st.sql.c_str(), nullptr, nullptr, nullptr) != SQLITE_OK)
+                throw SqlError(sqlite3_errmsg(db), sql);
+            // The table just made is the last one in the catalog.
+            sqlite3_stmt* last = nullptr;
+            sqlite3_prepare_v2(
+                db, "SELECT name FROM sqlite_master WHERE type='table' ORDER BY rowid DESC LIMIT 1", -1,
+                &last, nullptr);
+            std::string name;
+            if (sqlite3_step(last) == SQLITE_ROW)
+                name = reinterpret_cast<const char*>(sqlite3_column_text(last, 0));
+            sqlite3_finalize(last);
+            auto schemat = read_table_schema(db, name);
+            if (!schemat) throw SqlError("Nie można odczytać tabeli " + name, sql);
+            out.push_back({std::move(*schemat), sql});
+        }
+    } catch (...) {
+        sqlite3_close(db);
+        throw;
+    }
+    sqlite3_close(db);
+    return out;
+}
+
 }  // namespace
+
+const std::vector<BiezacaTabela>& biezace_tabele() {
+    static const std::vector<BiezacaTabela> tabele = czytaj_biezace_tabele();
+    return tabele;
+}
 
 void utworz_baze(TGlAdoCn_mod& cn) {
     WriteTransaction tx(cn);

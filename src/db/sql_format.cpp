@@ -25,6 +25,8 @@ std::string jet_date(TDateTime d) {
 std::string sql_str(std::string_view text) {
     std::string out = "'";
     for (char c : text) {
+        // The engine refuses a NUL in statement text, and no user means one.
+        if (c == '\0') continue;
         if (c == '\'') out += '\'';
         out += c;
     }

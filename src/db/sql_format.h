@@ -11,7 +11,8 @@
 
 namespace zlx {
 
-// Returns the text in single quotes with every single quote doubled: O'Neil -> 'O''Neil'.
+// Returns the text in single quotes with every single quote doubled: O'Neil -> 'O''Neil'. NUL
+// characters are left out.
 std::string sql_str(std::string_view text);
 // Returns the decimal digits, with a minus sign when negative.
 std::string sql_int(long long value);

@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "db/column_kind.h"
+
+struct sqlite3;
 
 namespace zlx {
 
@@ -23,5 +26,9 @@ struct TableSchema {
     // Returns the column by name, letter case ignored; nullptr when absent.
     const ColumnSchema* find(std::string_view column) const;
 };
+
+// Reads the table's columns as the file declares them, its name matched without regard to letter case;
+// nullptr when there is no such table. Throws SqlError when the catalog cannot be read.
+std::unique_ptr<TableSchema> read_table_schema(sqlite3* db, std::string_view table);
 
 }  // namespace zlx

@@ -1,10 +1,14 @@
 #include "db/upgrade.h"
 
+#include <functional>
 #include <initializer_list>
 #include <string>
+#include <vector>
 
 #include "core/ini.h"
 #include "core/settings.h"
+#include "db/jet_sql.h"
+#include "db/schema.h"
 #include "db/sql_format.h"
 #include "db/symbole_us.h"
 
@@ -33,7 +37,23 @@ void dodaj_klucz(TGlAdoDs_mod& ds, const std::string& table, const std::string& 
                             "])");
 }
 
-void step(TGlAdoDs_mod& ds, int n) {
+// What one run of the upgrade keeps between its steps.
+struct Przebieg {
+    bool odmowa_pokazana = false;  // a refused settings write has been shown
+};
+
+// The settings writes of steps 3 and 5 need only the settings file: when it refuses, the user is told
+// (once a run, both steps write the same file) and the steps that need the database go on.
+void zapisz_ustawienia(TGlAdoDs_mod& ds, Przebieg& run, const std::function<void()>& writes) {
+    try {
+        writes();
+    } catch (const IniWriteError& e) {
+        if (!run.odmowa_pokazana) ds.messages().message(e.what());
+        run.odmowa_pokazana = true;
+    }
+}
+
+void step(TGlAdoDs_mod& ds, int n, Przebieg& run) {
     auto sql = [&](const std::string& s) { ds.exec_sql(s); };
     switch (n) {
         case 1:
@@ -45,13 +65,13 @@ void step(TGlAdoDs_mod& ds, int n) {
         case 3:
             // The database being upgraded, which need not be the default one: writing the default
             // here would send the next start to another, empty database.
-            zapisz_sciezka_bazy(ds.connection().sciezka());
+            zapisz_ustawienia(ds, run, [&] { zapisz_sciezka_bazy(ds.connection().sciezka()); });
             break;
         case 4:
             sql("ALTER TABLE my  ALTER COLUMN [mnazwa] text(155)");
             break;
         case 5:
-            zapisz_ustawienia_kroku5();
+            zapisz_ustawienia(ds, run, zapisz_ustawienia_kroku5);
             break;
         case 6:
             sql("ALTER TABLE kartoteka  ADD COLUMN [dost_adres_ulica] text(100)");
@@ -135,7 +155,38 @@ void step(TGlAdoDs_mod& ds, int n) {
     zapisz_wersje(ds, n);
 }
 
+// The column as ALTER TABLE ADD COLUMN makes it: a key or NOT NULL column cannot be added with those
+// constraints to a table that has rows, so it is added plain.
+std::string definicja_kolumny(const ColumnSchema& c) {
+    std::string def = quote_identifier(c.name) + " " + c.declared_type;
+    if (c.kind == ColumnKind::text) def += " COLLATE NOCASE";
+    return def;
+}
+
 }  // namespace
+
+void uzupelnij_tabele(TGlAdoDs_mod& ds) {
+    TGlAdoCn_mod& cn = ds.connection();
+    for (const BiezacaTabela& wzor : biezace_tabele()) {
+        const TableSchema* t = cn.table_schema(wzor.schemat.name);
+        if (!t) {
+            ds.exec_sql(wzor.create_sql);
+            continue;
+        }
+        std::vector<std::string> statements;
+        for (const ColumnSchema& c : wzor.schemat.columns)
+            if (!t->find(c.name))
+                statements.push_back("ALTER TABLE " + quote_identifier(t->name) + " ADD COLUMN " +
+                                     definicja_kolumny(c));
+        for (const std::string& s : statements) {
+            try {
+                cn.execute_native(s);
+            } catch (const SqlError& e) {
+                ds.messages().sql_error(s, e.what());
+            }
+        }
+    }
+}
 
 int wersja_bazy(TGlAdoDs_mod& ds) {
     std::unique_ptr<ResultSet> rs;
@@ -150,13 +201,15 @@ int wersja_bazy(TGlAdoDs_mod& ds) {
 }
 
 void krok_aktualizacji(TGlAdoDs_mod& ds, int n) {
-    step(ds, n);
+    Przebieg run;
+    step(ds, n, run);
 }
 
 bool napraw_baze_2008(TGlAdoDs_mod& ds) {
     if (!ds.connection().is_connected()) return false;
     const int before = wersja_bazy(ds);
-    step(ds, 6);
+    Przebieg run;
+    step(ds, 6, run);
     // Step 6 records 6; a later file keeps its version, or every later start would redo steps 7 to 9
     // with their error boxes and stop for good at step 10's existing key.
     if (before > 6) zapisz_wersje(ds, before);
@@ -166,25 +219,30 @@ bool napraw_baze_2008(TGlAdoDs_mod& ds) {
 std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
     // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
     if (!ds.connection().is_connected()) return "Brak połączenia z bazą danych";
+    Przebieg run;
+    std::string powod;
     try {
         int v = wersja_bazy(ds);
         if (v == 6) {
             try {
-                step(ds, 6);
+                step(ds, 6, run);
             } catch (const std::exception&) {
                 // Ignored: the steps after it run in any case.
             }
         }
-        for (int n = v + 1; n <= 17; ++n) {
+        for (int n = v + 1; n <= kWersjaBazy; ++n) {
             // Step 3 only makes the file being upgraded the program's database.
             if (n == 3 && !zapisz_sciezke_bazy)
                 zapisz_wersje(ds, n);
             else
-                step(ds, n);
+                step(ds, n, run);
         }
+        // Only at the current version: a run that stopped earlier makes these tables and columns in
+        // its own steps at a later start, where they must not exist yet.
+        if (wersja_bazy(ds) >= kWersjaBazy) uzupelnij_tabele(ds);
     } catch (const std::exception& e) {
         // The run ends here; the steps finished so far stay recorded and the next start goes on.
-        return e.what();
+        powod = e.what();
     }
     // Not a numbered step: a file at any version gets the symbols in use today. Without a key to give
     // out the dictionary stays as it is.
@@ -192,7 +250,7 @@ std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
         uzupelnij_symbole_us(ds);
     } catch (const SqlError&) {
     }
-    return {};
+    return powod;
 }
 
 }  // namespace zlx

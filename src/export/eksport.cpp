@@ -1,6 +1,5 @@
 #include "export/eksport.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "db/result_set.h"
@@ -69,7 +68,7 @@ std::string opis_bledow(const TPrzelew& przelew, const LiniaEksportu& linia) {
 }
 
 WynikEksportu exportuj(const TProfilExp& profil, const ZrodloPrzelewow& przelewy, const WyborDaty& data,
-                       TDateTime teraz) {
+                       TDateTime teraz, const PoZapisaniuPliku& po_pliku) {
     WynikEksportu w;
     const bool bzwbk = profil.prof_rodzaj_formatu == kFormatBzwbk;
     const std::size_t limit = static_cast<std::size_t>(maks_w_pliku(profil));
@@ -100,19 +99,15 @@ WynikEksportu exportuj(const TProfilExp& profil, const ZrodloPrzelewow& przelewy
     }
 
     const std::string nazwa = nazwa_pliku_eksportu(profil, teraz);
-    for (std::size_t k = 0; k < pliki.size(); ++k) {
-        const std::string path = nazwa_kolejnego_pliku(nazwa, static_cast<int>(k + 1));
-        try {
-            zapisz_plik_eksportu(pliki[k], path, profil.prof_rodzaj_kodowania);
-            w.pliki.push_back(path);
-        } catch (const BladZapisuEksportu& e) {
-            // Half a run in the bank is worse than none: take back what this run wrote.
-            for (const std::string& written : w.pliki)
-                std::remove(written.c_str());
-            w.pliki.clear();
-            w.blad_zapisu = e.what();
-            break;
-        }
+    std::vector<PlikEksportu> run;
+    for (std::size_t k = 0; k < pliki.size(); ++k)
+        run.push_back({nazwa_kolejnego_pliku(nazwa, static_cast<int>(k + 1)), std::move(pliki[k])});
+    try {
+        zapisz_pliki_eksportu(run, profil.prof_rodzaj_kodowania, po_pliku);
+        for (const PlikEksportu& p : run)
+            w.pliki.push_back(p.path);
+    } catch (const BladZapisuEksportu& e) {
+        w.blad_zapisu = e.what();
     }
     return w;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/datetime.h"
+#include "export/plik_eksportu.h"
 #include "export/profilexp.h"
 #include "transfers/przelew.h"
 
@@ -46,10 +47,10 @@ using ZrodloPrzelewow = std::function<std::optional<TPrzelew>()>;
 
 // Runs the export of the transfers with the profile and the screen's date choice; `teraz` names a
 // generated file. With the profile's limit above 0 the transfers go into files of at most that many
-// (a BZ WBK file repeats its header line), named by nazwa_kolejnego_pliku. When a file cannot be
-// written, the files this run wrote before it are removed.
+// (a BZ WBK file repeats its header line), named by nazwa_kolejnego_pliku. The files are written with
+// zapisz_pliki_eksportu: all of them or none; `po_pliku` follows the writing.
 WynikEksportu exportuj(const TProfilExp& profil, const ZrodloPrzelewow& przelewy, const WyborDaty& data,
-                       TDateTime teraz);
+                       TDateTime teraz, const PoZapisaniuPliku& po_pliku = {});
 
 // Returns a source over the vector's transfers, in order.
 ZrodloPrzelewow z_listy(const std::vector<TPrzelew>& przelewy);

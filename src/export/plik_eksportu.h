@@ -1,8 +1,11 @@
 #pragma once
 
-// The name and the writing of a bank import file. A file is written in one step (a temporary name,
-// then a rename), so a failed write never leaves a partial file behind.
+// The names and the writing of the bank import files of a run. The files of a run are written under
+// temporary names and renamed into place only when all are written, so the output folder shows a run
+// whole or not at all, whether a write fails or the program is killed.
 
+#include <cstddef>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -31,8 +34,21 @@ std::string nazwa_pliku_eksportu(const TProfilExp& p, TDateTime teraz);
 // name, the further ones get "_k" before the extension ("przelewy.txt" → "przelewy_2.txt").
 std::string nazwa_kolejnego_pliku(const std::string& path, int k);
 
-// Writes each line followed by CR LF, in the encoding code of kNazwyKodowan, replacing an existing
-// file of that name. Throws BladZapisuEksportu; then no file of that name is created or changed.
-void zapisz_plik_eksportu(const std::vector<std::string>& lines, const std::string& path, int kodowanie);
+// One file of a run: its path and its lines, without line ends.
+struct PlikEksportu {
+    std::string path;
+    std::vector<std::string> lines;
+};
+
+// Called after each file of a run is written under its temporary name, with the count so far.
+using PoZapisaniuPliku = std::function<void(std::size_t)>;
+
+// Writes the files of a run (all in one folder), each line followed by CR LF in the encoding code of
+// kNazwyKodowan, replacing files of those names. Runs in one folder take turns on its lock file
+// ".zlecenix-eksport.lock"; each first finishes the renames of a run killed while renaming and removes
+// the temporary files of runs killed while writing. Throws BladZapisuEksportu; then no file of the run
+// is left in the folder.
+void zapisz_pliki_eksportu(const std::vector<PlikEksportu>& pliki, int kodowanie,
+                           const PoZapisaniuPliku& po_pliku = {});
 
 }  // namespace zlx

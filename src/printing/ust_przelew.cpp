@@ -5,7 +5,6 @@
 #include <system_error>
 
 #include "core/ini.h"
-#include "core/os.h"
 #include "core/settings.h"
 #include "core/text.h"
 
@@ -150,16 +149,11 @@ TUstPrzelew wczytaj_ust_przelew() {
 }
 
 void zapisz_ust_przelew(const TUstPrzelew& u) {
-    const std::string path = ini_path(kUstPrzelewIni);
-    std::string tresc;
-    os::read_file(path, tresc);
-    for (const KluczUstPrzelew& k : klucze_ust_przelew())
-        tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
-    try {
-        os::write_file_atomically(path, tresc);
-    } catch (const std::runtime_error& e) {
-        throw IniWriteError(path, e.what());
-    }
+    zmien_plik_ini(ini_path(kUstPrzelewIni), [&](std::string tresc) {
+        for (const KluczUstPrzelew& k : klucze_ust_przelew())
+            tresc = ini_with_value(tresc, k.sekcja, k.klucz, u.*k.pole);
+        return tresc;
+    });
 }
 
 BladUstawienia::BladUstawienia(const std::string& klucz, const std::string& wartosc,

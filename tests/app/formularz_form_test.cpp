@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -91,7 +93,10 @@ TEST_F(Formularz, NewTransferStartsWithTheDefaultCompanyAndCurrency) {
     EXPECT_TRUE(f.zatwierdz_check->isChecked());
     EXPECT_TRUE(f.przelew_rbtn->isChecked());
     EXPECT_EQ(f.znacznik_cmb->count(), 21);
-    EXPECT_EQ(f.uwagi_tekst->maxLength(), 250);
+    f.uwagi_tekst->setText(QString(248, u'u'));
+    f.uwagi_tekst->setFocus();
+    test::type_text(QStringLiteral("wxyz"));
+    EXPECT_EQ(f.uwagi_tekst->text(), QString(248, u'u') + "wx") << "notes stop at 250 characters typed";
     EXPECT_EQ(f.odbiorca_rachunek_edt->toolTip(), "Rachunek odbiorcy");
     EXPECT_EQ(test::button(f, "+")->toolTip(), "Dodaje bieżący tytuł przelewu do słownika tytułów");
     EXPECT_FALSE(f.odbiorca_nazwacd_edt->isVisible());
@@ -172,6 +177,29 @@ TEST_F(Formularz, AFailedSaveKeepsTheScreenOpenWithWhatWasTyped) {
     EXPECT_TRUE(f.isVisible());
     EXPECT_EQ(f.get_przelew_data().cykliczne, 0);
     EXPECT_TRUE(dialogs.shown.empty());  // no "added to cyclic" message for what was not stored
+}
+
+TEST_F(Formularz, ASaveUnderAnotherInstancesWriteLockShowsWhyAndKeepsTheScreen) {
+    Tformularz_frm f(services);
+    f.set_przelew_data(nowy_przelew());
+    ASSERT_TRUE(test::show_offscreen(f));
+    f.odbiorca_nazwa_edt->setText(QStringLiteral("Nie zginie"));
+    db.cn.set_busy_timeout(std::chrono::milliseconds(300));
+    {
+        test::HeldWriteLock lock(db.cn.sciezka());
+        test::press(Qt::Key_F10);
+    }
+    ASSERT_EQ(db.msgs.errors.size(), 1u);
+    EXPECT_EQ(db.msgs.errors[0].statement, "BEGIN IMMEDIATE");
+    EXPECT_NE(db.msgs.errors[0].detail.find(kBazaZajeta), std::string::npos) << db.msgs.errors[0].detail;
+    EXPECT_TRUE(f.isVisible());
+    EXPECT_EQ(f.odbiorca_nazwa_edt->text(), "Nie zginie");
+    EXPECT_EQ(f.get_przelew_data().nr_id, 0);
+    EXPECT_EQ(wierszy(), 0);
+    // Once the other instance is done the same screen stores what was typed.
+    test::press(Qt::Key_F10);
+    EXPECT_FALSE(f.isVisible());
+    EXPECT_EQ(load_przelew(db.ds, 1).dost_nazwa, "Nie zginie");
 }
 
 TEST_F(Formularz, EditingATemplateAndCyclicButtons) {

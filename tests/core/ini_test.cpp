@@ -1,10 +1,14 @@
 #include "core/ini.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 
 #include "core/os.h"
+#include "core/powod_bledu.h"
 #include "core/settings.h"
 #include "tests/support/temp_folder.h"
 
@@ -103,6 +107,119 @@ TEST(Ini, RefusedWriteNamesTheFileAndKeepsTheOldOne) {
     std::filesystem::create_directory(os::temporary_name_for(path));
     EXPECT_THROW(zapisz_ini(path, "a", "x", "2"), IniWriteError);
     EXPECT_EQ(read_text(path), "[a]\nx=1\n");
+}
+
+TEST(Ini, ReadOnlyFileIsNeverReplaced) {
+    test::TempFolder scratch;
+    const std::string path = scratch.file("ust_przelew.ini");
+    write_text(path, "[program]\nsciezka_bazy=/a.sqlite\n");
+    ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+    try {
+        zapisz_ini(path, "program", "sciezka_bazy", "/b.sqlite");
+        FAIL() << "a read-only settings file was replaced";
+    } catch (const IniWriteError& e) {
+        EXPECT_EQ(std::string(e.what()),
+                  "Nie można zapisać ustawień do pliku " + path + " (plik jest tylko do odczytu)");
+    }
+    EXPECT_EQ(read_text(path), "[program]\nsciezka_bazy=/a.sqlite\n");
+    EXPECT_EQ(std::filesystem::status(path).permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_read | std::filesystem::perms::group_read |
+                  std::filesystem::perms::others_read);
+}
+
+// A writer killed between creating its temporary file and the rename leaves it behind.
+TEST(Ini, TemporaryFilesOfDeadWritersAreRemovedByTheNextWrite) {
+    test::TempFolder scratch;
+    const std::string path = scratch.file("a.ini");
+    for (const char* name : {"a.ini.tmp4242", "a.ini.tmpx", "b.ini.tmp4242", "a.ini.tmp"})
+        write_text(scratch.file(name), "[a]\nx=");
+    zapisz_ini(path, "a", "x", "1");
+    EXPECT_FALSE(std::filesystem::exists(scratch.file("a.ini.tmp4242")));
+    for (const char* other : {"a.ini.tmpx", "b.ini.tmp4242", "a.ini.tmp"})
+        EXPECT_TRUE(std::filesystem::exists(scratch.file(other))) << other;
+    EXPECT_EQ(read_text(path), "[a]\nx=1\n");
+}
+
+// Writes `count` keys named prefix + number into the file in a child process, starting when the start
+// pipe closes so that all writers run at the same moment.
+pid_t write_keys_in_child(const std::string& path, const std::string& prefix, int count, const int start[2]) {
+    pid_t pid = fork();
+    if (pid != 0) return pid;
+    close(start[1]);
+    char c;
+    while (read(start[0], &c, 1) > 0) {
+    }
+    int status = 0;
+    try {
+        for (int i = 0; i < count; ++i)
+            zapisz_ini(path, "klucze", prefix + std::to_string(i), std::to_string(i));
+    } catch (const std::exception&) {
+        status = 1;
+    }
+    _exit(status);
+}
+
+TEST(Ini, WritersInSeveralProcessesLoseNoWrite) {
+    test::TempFolder scratch;
+    const std::string path = scratch.file("ust_przelew.ini");
+    const std::pair<const char*, int> writers[] = {{"a", 300}, {"b", 300}, {"c", 50}};
+    int start[2];
+    ASSERT_EQ(pipe(start), 0);
+    std::vector<pid_t> children;
+    for (const auto& [prefix, count] : writers)
+        children.push_back(write_keys_in_child(path, prefix, count, start));
+    close(start[0]);
+    close(start[1]);
+    for (pid_t p : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(p, &status, 0), p);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "a write was refused";
+    }
+    int lost = 0;
+    for (const auto& [prefix, count] : writers)
+        for (int i = 0; i < count; ++i)
+            if (czytaj_ini(path, "klucze", prefix + std::to_string(i), "") != std::to_string(i)) ++lost;
+    EXPECT_EQ(lost, 0);
+}
+
+TEST(PowodBledu, CommonReasonsInPolishTheRestInTheSystemsWords) {
+    const std::pair<std::errc, const char*> cases[] = {
+        {std::errc::no_such_file_or_directory, "nie ma takiego folderu"},
+        {std::errc::permission_denied, "brak uprawnień"},
+        {std::errc::operation_not_permitted, "brak uprawnień"},
+        {std::errc::no_space_on_device, "brak miejsca na dysku"},
+        {std::errc::read_only_file_system, "system plików tylko do odczytu"},
+        {std::errc::not_a_directory, "to nie jest folder"},
+    };
+    for (const auto& [code, text] : cases) {
+        EXPECT_EQ(powod_bledu(std::make_error_code(code)), text);
+        EXPECT_EQ(powod_bledu(static_cast<int>(code)), text);
+    }
+    const std::error_code other = std::make_error_code(std::errc::is_a_directory);
+    EXPECT_EQ(powod_bledu(other), other.message());
+}
+
+TEST(PowodBledu, RefusedWritesGiveTheReasonInPolish) {
+    test::TempFolder scratch;
+    write_text(scratch.file("plik.txt"), "x");
+    const std::pair<std::string, const char*> cases[] = {
+        {scratch.file("brak/a.ini"), " (nie można utworzyć pliku: nie ma takiego folderu)"},
+        {scratch.file("plik.txt/a.ini"), " (nie można utworzyć pliku: to nie jest folder)"},
+    };
+    for (const auto& [path, reason] : cases) {
+        try {
+            zapisz_ini(path, "a", "x", "1");
+            ADD_FAILURE() << "no error for " << path;
+        } catch (const IniWriteError& e) {
+            EXPECT_EQ(std::string(e.what()), "Nie można zapisać ustawień do pliku " + path + reason);
+        }
+    }
+    try {
+        os::write_file_synced("/dev/full", "x");
+        ADD_FAILURE() << "a write to /dev/full succeeded";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()), "błąd zapisu pliku: brak miejsca na dysku");
+    }
 }
 
 TEST(Settings, DefaultsWithoutAnyFile) {

@@ -4,6 +4,7 @@
 #include <zip.h>
 
 #include <filesystem>
+#include <set>
 
 #include "tests/support/temp_folder.h"
 
@@ -60,6 +61,26 @@ TEST(Archive, WritesAndVerifiesTheFileUnderItsOwnName) {
         archiwizuj_baze(db, folder.file("arch"), day, digits({1, 2, 3, 4, 5, 6, 7, 8}));
     EXPECT_EQ(second, folder.file("arch/20261211_5678.zip"));
     EXPECT_EQ(test::read_text(first), before);
+}
+
+// libzip writes an archive under a temporary name beside it ("….zip.Ab12Cd"); a run killed meanwhile
+// leaves that file behind.
+TEST(Archive, TemporaryFilesOfKilledRunsAreRemovedByTheNextRun) {
+    test::TempFolder folder;
+    const std::string db = folder.file("przDB.sqlite");
+    test::write_text(db, "baza");
+    std::filesystem::create_directory(folder.file("arch"));
+    for (const char* name : {"20261210_0000.zip.Ab12Cd", "20261211_1234.zip.x1Y2z3", "20261210_0000.zip",
+                             "inne.zip.Ab12Cd", "20261211_1234.zip.Ab12C"})
+        test::write_text(folder.file("arch/") + name, "x");
+
+    archiwizuj_baze(db, folder.file("arch"), TDateTime::from_ymd(2026, 12, 11), digits({5, 6, 7, 8}));
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder.file("arch")))
+        names.insert(e.path().filename().string());
+    EXPECT_EQ(names,
+              (std::set<std::string>{".zlecenix-archiwum.lock", "20261210_0000.zip", "20261211_5678.zip",
+                                     "inne.zip.Ab12Cd", "20261211_1234.zip.Ab12C"}));
 }
 
 TEST(Archive, RefusedWithoutFolderOrFile) {

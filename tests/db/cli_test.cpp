@@ -6,8 +6,10 @@
 #include <filesystem>
 
 #include "core/settings.h"
-#include "tests/support/cli_run.h"
+#include "db/gl_ado_cn.h"
+#include "tests/db/db_fixture.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::test {
@@ -57,6 +59,22 @@ TEST(CliUpgrade, PrintsTheVersionBeforeAndAfter) {
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "wersja bazy przed aktualizacją: 16\nwersja bazy po aktualizacji: 17\n");
     EXPECT_EQ(cli(folder, {"sql", "SELECT ver_nbint FROM tb_verdb"}).out, "ver_nbint\n17\n");
+}
+
+TEST(CliDemo, ALockedDatabaseFailsLoudlyAndStoresNothing) {
+    TempFolder folder;
+    ASSERT_EQ(cli(folder, {"sql", "SELECT * FROM kartoteka"}).status, 0);
+    CliRun r;
+    {
+        HeldWriteLock lock(folder.file("data/przDB.sqlite"));
+        r = cli(folder, {"demo"});
+    }
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find("zajęta przez inny program - czekam"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("BEGIN IMMEDIATE"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find(kBazaZajeta), std::string::npos) << r.err;
+    EXPECT_EQ(cli(folder, {"sql", "SELECT count(*) AS n FROM kontrach"}).out, "n\n0\n");
 }
 
 // Any Access file is imported whole, but only a database of the older version brought to the current

@@ -10,6 +10,7 @@ TEST(SqlFormat, TextsAreQuotedWithQuotesDoubled) {
     EXPECT_EQ(sql_str("O'Neil"), "'O''Neil'");
     EXPECT_EQ(sql_str("a''b"), "'a''''b'");
     EXPECT_EQ(sql_str("Łódź"), "'Łódź'");
+    EXPECT_EQ(sql_str(std::string_view("a\0'\0b", 5)), "'a''b'");
 }
 
 TEST(SqlFormat, NumbersDatesAndAmounts) {

@@ -2,69 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <map>
 #include <algorithm>
 #include <string>
 #include <vector>
 
 #include "core/ini.h"
 #include "core/settings.h"
+#include "core/text.h"
 #include "db/schema.h"
 #include "db/symbole_us.h"
 #include "tests/db/db_fixture.h"
 
 namespace zlx::test {
 namespace {
-
-// A database as the oldest version left it: no tb_verdb, narrow names, no keys on kartoteka and
-// kontrach, none of the later columns and tables, ZUS accounts 0 to 2.
-struct OldDatabase : EmptyDatabase {
-    RecordingMessages msgs;
-    TGlAdoCn_mod cn{msgs};
-    TGlAdoDs_mod ds{cn, msgs};
-
-    OldDatabase() {
-        const char* statements[] = {
-            "CREATE TABLE kartoteka (nr_id integer, id_kontrah integer, id_my integer, my_nazwa text(50), "
-            "my_adres text(50), my_konto text(50), dost_nazwa text(50), dost_adres text(50), dost_konto "
-            "text(50), "
-            "data date, tytulem text(255), tytulemcd text(255), kwota text(255), kwota_money money, "
-            "uwagi text(255), p_w integer, data1 date, bufor integer, rodzaj_przelewu integer, waluta "
-            "text(10), "
-            "cykliczne integer, znacznik integer)",
-            "CREATE TABLE kontrach (ID1 integer, skrot text(50), nazwa text(100), grupa integer, "
-            "znacznik integer, rabat money)",
-            "CREATE TABLE my (ID1 integer, mskrot text(20), mnazwa text(50))",
-            "CREATE TABLE tb_key (tb_nazwa text(255), tb_nr integer)",
-            "CREATE TABLE konta_zus (nr_id integer not null primary key, konto_zus text(50), opis_konta "
-            "text(255))",
-            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
-            "(0,'83101010230000261395100000','83-FUS')",
-            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
-            "(1,'78101010230000261395200000','78-FUZ')",
-            "INSERT INTO konta_zus(nr_id,konto_zus,opis_konta) VALUES "
-            "(2,'73101010230000261395300000','73-FP')",
-            " INSERT INTO kartoteka(nr_id,my_nazwa,dost_nazwa,data,kwota_money,rodzaj_przelewu) VALUES ( "
-            "1,'Firma','Urząd Skarbowy Łódź','2009-12-31','1234,56',2)",
-            " INSERT INTO kontrach(ID1,skrot,nazwa,rabat) VALUES ( 1,'US','Urząd Skarbowy Łódź','0,00')",
-            " INSERT INTO kontrach(ID1,skrot,nazwa,rabat) VALUES ( 2,'ZUS','Zakład','0,00')",
-            " INSERT INTO my(ID1,mskrot,mnazwa) VALUES ( 1,'FIRMA','Firma')",
-        };
-        EXPECT_TRUE(cn.is_connected());
-        for (const char* s : statements)
-            EXPECT_TRUE(ds.exec_sql(s)) << s;
-        EXPECT_TRUE(msgs.errors.empty());
-    }
-
-    // Brings the file to version n as the steps would, quietly.
-    void at_version(int n) {
-        for (int k = 1; k <= n; ++k)
-            krok_aktualizacji(ds, k);
-        msgs.errors.clear();
-    }
-
-    bool has_table(const char* t) { return cn.table_schema(t) != nullptr; }
-    bool has_key(const char* t, const char* c) { return cn.table_schema(t)->find(c)->primary_key == 1; }
-};
 
 TEST(Upgrade, AFileWithoutVersionTableRunsEveryStep) {
     OldDatabase db;
@@ -100,6 +52,64 @@ TEST(Upgrade, AFileWithoutVersionTableRunsEveryStep) {
     EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "pocztowy_wydruk_left", ""), "1");
     EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "marginesy", "us_wydruk_top", ""), "4");
     EXPECT_EQ(czytaj_ini(kUstPrzelewIni, "kolory", "zus_poddruk_mmrrrr", ""), "1");
+}
+
+// The tables and columns a new database has, names in lower case.
+std::map<std::string, std::vector<std::string>> tables_of_a_new_database() {
+    NewDatabase fresh;
+    std::map<std::string, std::vector<std::string>> out;
+    auto rs = fresh.ds.open_sql("SELECT name FROM sqlite_master WHERE type='table'");
+    for (; !rs->eof(); rs->next()) {
+        const std::string name = rs->text("name");
+        for (const ColumnSchema& c : fresh.cn.table_schema(name)->columns)
+            out[lower_pl(name)].push_back(lower_pl(c.name));
+    }
+    return out;
+}
+
+TEST(Upgrade, EveryOlderVersionEndsWithTheTablesAndColumnsOfANewDatabaseAndKeepsItsRows) {
+    const auto current = tables_of_a_new_database();
+    ASSERT_EQ(current.count("tb_profilexp"), 1u);
+    for (int version = 0; version <= kWersjaBazy; ++version) {
+        SCOPED_TRACE("made at version " + std::to_string(version));
+        OldDatabase db;
+        db.at_version(version);
+        aktualizuj_baze(db.ds);
+        EXPECT_EQ(wersja_bazy(db.ds), kWersjaBazy);
+        // Only the repeated step 6 of a file at 6 meets columns that exist.
+        EXPECT_EQ(db.msgs.errors.size(), version == 6 ? 8u : 0u);
+        EXPECT_TRUE(db.msgs.messages.empty());
+        for (const auto& [table, columns] : current) {
+            const TableSchema* t = db.cn.table_schema(table);
+            ASSERT_NE(t, nullptr) << table;
+            for (const std::string& c : columns)
+                EXPECT_NE(t->find(c), nullptr) << table << "." << c;
+        }
+        EXPECT_EQ(db.ds.open_sql(" select * from kartoteka  WHERE nr_id=1")->text("dost_nazwa"),
+                  "Urząd Skarbowy Łódź");
+        EXPECT_EQ(db.ds.open_sql("SELECT * FROM kontrach")->record_count(), 2u);
+        EXPECT_EQ(db.ds.open_sql("SELECT * FROM my")->text("mnazwa"), "Firma");
+
+        // The next start finds nothing to do.
+        db.msgs.errors.clear();
+        aktualizuj_baze(db.ds);
+        EXPECT_TRUE(db.msgs.errors.empty());
+    }
+}
+
+TEST(Upgrade, ARefusedSettingsWriteIsShownOnceAndTheUpgradeGoesOn) {
+    OldDatabase db;
+    // A folder where the settings file should be: the system refuses to replace it.
+    const std::string ini = ini_path(kUstPrzelewIni);
+    std::filesystem::remove(ini);
+    std::filesystem::create_directory(ini);
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(wersja_bazy(db.ds), kWersjaBazy);
+    ASSERT_EQ(db.msgs.messages.size(), 1u);
+    EXPECT_NE(db.msgs.messages[0].find(ini), std::string::npos) << db.msgs.messages[0];
+    EXPECT_TRUE(db.msgs.errors.empty());
+    EXPECT_TRUE(db.has_table("tb_slowtyt"));
+    EXPECT_TRUE(db.has_key("kartoteka", "nr_id"));
 }
 
 TEST(Upgrade, VersionSixRunsStepSixAgainThenTheRest) {

@@ -1,8 +1,12 @@
 #include "export/eksport.h"
 
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -168,6 +172,55 @@ TEST_F(EksportTest, FailedFurtherFileTakesBackTheFirst) {
     EXPECT_FALSE(w.zapisano());
     EXPECT_NE(w.blad_zapisu.find("przelewy_2.txt"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(folder.file("przelewy.txt")));
+}
+
+// Names of the files in the folder.
+std::set<std::string> pliki_w(const std::string& folder) {
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(folder))
+        names.insert(e.path().filename().string());
+    return names;
+}
+
+TEST_F(EksportTest, SplitRunKilledWhileWritingLeavesNoFileOfIt) {
+    const std::vector<TPrzelew> v = przelewy(3);
+    TProfilExp p = profil(3);
+    p.prof_maks_w_pliku = "1";
+    const std::set<std::string> przed = pliki_w(folder.path());
+
+    // The child stops after its second file and waits to be killed.
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(ready[0]);
+        exportuj(p, z_listy(v), {1, {}}, kTeraz, [&](std::size_t k) {
+            if (k < 2) return;
+            if (write(ready[1], "k", 1) != 1) _exit(2);
+            for (;;)
+                pause();
+        });
+        _exit(1);
+    }
+    close(ready[1]);
+    char c = 0;
+    ASSERT_EQ(read(ready[0], &c, 1), 1) << "the child ended before its second file";
+    close(ready[0]);
+    kill(child, SIGKILL);
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+
+    std::set<std::string> po = pliki_w(folder.path());
+    for (const char* name : {"przelewy.txt", "przelewy_2.txt", "przelewy_3.txt"})
+        EXPECT_EQ(po.count(name), 0u) << name << " of the killed run is in the folder";
+
+    // The next run clears up what the killed one left.
+    WynikEksportu w = exportuj(p, z_listy(v), {1, {}}, kTeraz);
+    ASSERT_TRUE(w.zapisano()) << w.blad_zapisu;
+    std::set<std::string> oczekiwane = przed;
+    oczekiwane.insert({".zlecenix-eksport.lock", "przelewy.txt", "przelewy_2.txt", "przelewy_3.txt"});
+    EXPECT_EQ(pliki_w(folder.path()), oczekiwane);
 }
 
 TEST(EksportZBazy, HandedOverRowsInTheirOrderStoredTransfersUnchanged) {

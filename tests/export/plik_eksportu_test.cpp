@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 
 #include "core/os.h"
@@ -52,11 +53,11 @@ TEST(ZapiszPlikEksportu, LinesEndWithCrLfInTheEncoding) {
     test::TempFolder dir;
     const std::string path = dir.file("e.txt");
     test::write_text(path, "stara zawartość, dłuższa niż nowa\r\n");
-    zapisz_plik_eksportu({"Źdźbło Łąki", "", "x"}, path, 3);
+    zapisz_pliki_eksportu({{path, {"Źdźbło Łąki", "", "x"}}}, 3);
     EXPECT_EQ(test::read_text(path), "Zdzblo Laki\r\n\r\nx\r\n");
-    zapisz_plik_eksportu({"ł"}, path, 1);
+    zapisz_pliki_eksportu({{path, {"ł"}}}, 1);
     EXPECT_EQ(test::read_text(path), "\xC5\x82\r\n");
-    zapisz_plik_eksportu({}, path, 0);
+    zapisz_pliki_eksportu({{path, {}}}, 0);
     EXPECT_EQ(test::read_text(path), "");
 }
 
@@ -64,7 +65,7 @@ TEST(ZapiszPlikEksportu, UnwritableFolderThrowsAndLeavesNothing) {
     test::TempFolder dir;
     for (const std::string& path : {read_only_folder(dir) + "e.txt", dir.file("brak/e.txt")}) {
         try {
-            zapisz_plik_eksportu({"110"}, path, 0);
+            zapisz_pliki_eksportu({{path, {"110"}}}, 0);
             ADD_FAILURE() << "no error for " << path;
         } catch (const BladZapisuEksportu& e) {
             EXPECT_EQ(e.path(), path);
@@ -72,8 +73,32 @@ TEST(ZapiszPlikEksportu, UnwritableFolderThrowsAndLeavesNothing) {
                 << e.what();
         }
         EXPECT_FALSE(std::filesystem::exists(path));
-        EXPECT_FALSE(std::filesystem::exists(os::temporary_name_for(path)));
+        EXPECT_FALSE(std::filesystem::exists(os::temporary_name_for(path + ".eksport")));
     }
+}
+
+// What a run killed between its renames leaves: every file written, some still under temporary names,
+// and the list of renames. The next run in the folder finishes them; other temporary files of runs
+// killed while writing go, and so do no files of other programs.
+TEST(ZapiszPlikEksportu, NextRunFinishesAKilledRunsRenamesAndRemovesItsTemporaryFiles) {
+    test::TempFolder dir;
+    const std::string a = dir.file("a.txt"), b = dir.file("b.txt");
+    test::write_text(a, "a z przerwanego\r\n");
+    test::write_text(b + ".eksport.tmp999999", "b z przerwanego\r\n");
+    test::write_text(dir.file(".zlecenix-eksport.pliki"),
+                     a + ".eksport.tmp999999\n" + a + "\n" + b + ".eksport.tmp999999\n" + b + "\n");
+    for (const char* name :
+         {"c.txt.eksport.tmp999998", ".zlecenix-eksport.pliki.tmp999997", "inny.txt.tmp5", "inny.txt"})
+        test::write_text(dir.file(name), "x");
+
+    zapisz_pliki_eksportu({{dir.file("nowy.txt"), {"110"}}}, 0);
+    EXPECT_EQ(test::read_text(a), "a z przerwanego\r\n");
+    EXPECT_EQ(test::read_text(b), "b z przerwanego\r\n");
+    std::set<std::string> names;
+    for (const auto& e : std::filesystem::directory_iterator(dir.path()))
+        names.insert(e.path().filename().string());
+    EXPECT_EQ(names, (std::set<std::string>{".zlecenix-eksport.lock", "a.txt", "b.txt", "inny.txt",
+                                            "inny.txt.tmp5", "nowy.txt"}));
 }
 
 }  // namespace

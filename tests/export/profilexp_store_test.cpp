@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "db/schema.h"
+#include "db/upgrade.h"
 #include "tests/db/db_fixture.h"
 
 namespace zlx::test {
@@ -48,6 +50,23 @@ void expect_same(const TProfilExp& a, const TProfilExp& b) {
     EXPECT_EQ(a.prof_data_do_wczytania, b.prof_data_do_wczytania);
     EXPECT_EQ(a.prof_domyslny, b.prof_domyslny);
     EXPECT_EQ(a.prof_maks_w_pliku, b.prof_maks_w_pliku);
+}
+
+TEST(ProfilExpStore, ADatabaseUpgradedFromAnOlderVersionSavesAndReadsAProfile) {
+    // Before the profile table, with it as step 7 made it, with the columns of steps 8 and 9, and at the
+    // current version as the older version left it.
+    for (int version : {0, 7, 9, kWersjaBazy}) {
+        SCOPED_TRACE("made at version " + std::to_string(version));
+        OldDatabase db;
+        db.at_version(version);
+        aktualizuj_baze(db.ds);
+        db.msgs.errors.clear();
+        TProfilExp p = pelny();
+        ASSERT_TRUE(save_profilexp(db.ds, p));
+        EXPECT_TRUE(db.msgs.errors.empty())
+            << db.msgs.errors[0].statement << ": " << db.msgs.errors[0].detail;
+        expect_same(get_profilexp(db.ds, p.prof_id), p);
+    }
 }
 
 TEST(ProfilExpStore, RoundTripInsertUpdateDelete) {
