@@ -29,9 +29,11 @@ std::optional<std::vector<std::int32_t>> read_ids(const std::string& text);
 int run_archive(const Args& args);
 int run_demo(const Args& args);
 int run_import_mdb(const Args& args);
+int run_mikrorachunek(const Args& args);
 int run_export(const Args& args);
 int run_print(const Args& args);
 int run_report(const Args& args);
+int run_sprawdz(const Args& args);
 int run_sql(const Args& args);
 int run_upgrade(const Args& args);
 

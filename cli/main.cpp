@@ -51,6 +51,12 @@ const Command kCommands[] = {
      "imports an Access database of the older version into a new database (default data/przDB.sqlite)",
      run_import_mdb},
     {"demo", "demo", "adds a small sample data set to the current database", run_demo},
+    {"sprawdz", "sprawdz rachunek|nip|regon|pesel|nrs|ksef NUMBER [--nip N]",
+     "checks an account, NIP, REGON, PESEL, ZUS contribution account (NRS, against the payer's NIP) or KSeF "
+     "number; prints whether it is valid and why; exit status 0 valid, 1 not",
+     run_sprawdz},
+    {"mikrorachunek", "mikrorachunek NIP|PESEL",
+     "prints the tax micro-account of a NIP (10 digits) or PESEL (11)", run_mikrorachunek},
     {"export", "export --profile NAME --ids N[,M...] (--date yyyy-mm-dd | --own-dates)",
      "writes the orders to the bank file of the export profile; prints the file's path", run_export},
 #ifdef ZLX_CLI_PRINT

@@ -179,6 +179,7 @@ void TProfilExp_detail_frm::dsp_data() {
                                                                                     : -1);
     bank_cb_->setCurrentIndex(p.prof_rodzaj_formatu < bank_cb_->count() ? p.prof_rodzaj_formatu : -1);
     maks_sed_->setValue(maks_w_pliku(p));
+    maks_pokazany_ = maks_sed_->value();
     ustaw_date_rb_->setChecked(p.prof_rodzaj_daty == 0);
     data_wystawienia_rb_->setChecked(p.prof_rodzaj_daty == 1);
     data_dtp_->setDate(do_qdate(p.prof_data_do_wczytania));
@@ -196,7 +197,9 @@ void TProfilExp_detail_frm::save_data() {
     p.prof_nazwa_gen_rozsz = ss(rozszerzenie_edt_->text());
     p.prof_rodzaj_kodowania = kod_listy(*kodowanie_cb_, p.prof_rodzaj_kodowania);
     p.prof_rodzaj_formatu = kod_listy(*bank_cb_, p.prof_rodzaj_formatu);
-    p.prof_maks_w_pliku = std::to_string(maks_sed_->value());
+    // A stored limit the spin box cannot show as it is (out of its range, not plain digits) stays
+    // unless the user changes the number.
+    if (maks_sed_->value() != maks_pokazany_) p.prof_maks_w_pliku = std::to_string(maks_sed_->value());
     if (ustaw_date_rb_->isChecked()) p.prof_rodzaj_daty = 0;
     if (data_wystawienia_rb_->isChecked()) p.prof_rodzaj_daty = 1;
     p.prof_data_do_wczytania = z_qdate(data_dtp_->date());

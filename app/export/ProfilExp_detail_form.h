@@ -30,6 +30,7 @@ class TProfilExp_detail_frm : public QDialog {
 
   private:
     Services services_;
+    int maks_pokazany_ = 0;  // the file limit as the card showed it
     TProfilExp profil_;
 
     QLineEdit* nazwa_edt_;

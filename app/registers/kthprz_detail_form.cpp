@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "app/core/dialogs.h"
+#include "app/core/pole_ograniczone.h"
 #include "app/core/screen.h"
 #include "core/text.h"
 #include "registers/kth_karta.h"
@@ -26,6 +27,8 @@
 namespace zlx::app {
 
 namespace {
+
+const QString kMaskaKodu = QStringLiteral("99-999;_");
 
 QString q(const std::string& s) {
     return QString::fromStdString(s);
@@ -39,7 +42,7 @@ std::string s(const QLineEdit* e) {
 QLineEdit* Tkthprz_detail_frm::edit(const char* nazwa, int max) {
     auto* e = new QLineEdit;
     e->setObjectName(QString::fromLatin1(nazwa));
-    e->setMaxLength(max);
+    if (max > 0) ogranicz_wpisywanie(*e, max);
     return e;
 }
 
@@ -77,7 +80,8 @@ Tkthprz_detail_frm::Tkthprz_detail_frm(const Services& services, QWidget* owner)
       notatki_mem_(new QPlainTextEdit) {
     setWindowTitle(QStringLiteral("Kontrahent -  karta"));
     strony_->setObjectName(QStringLiteral("strony"));
-    kodpoczt_edt_->setInputMask(QStringLiteral("99-999;_"));
+    kodpoczt_edt_->setInputMask(kMaskaKodu);
+    connect(kodpoczt_edt_, &QLineEdit::textEdited, this, &Tkthprz_detail_frm::kodpoczt_edtEdited);
     kodpoczt_edt_->setMaximumWidth(80);
     platnik_vat_chk_->setObjectName(QStringLiteral("platnik_vat_chk"));
     domyslne1_rb_->setObjectName(QStringLiteral("domyslne1_rb"));
@@ -185,7 +189,7 @@ void Tkthprz_detail_frm::set_kth(const TPrzKth& kth) {
 void Tkthprz_detail_frm::dsp_data() {
     skrot_edt_->setText(q(kth_.skrot));
     nazwa_edt_->setText(q(kth_.nazwa));
-    kodpoczt_edt_->setText(q(kth_.kod));
+    pokaz_kod();
     miasto_edt_->setText(q(kth_.Miejscowosc));
     adres_edt_->setText(q(kth_.ulica));
     nip_edt_->setText(q(kth_.nip));
@@ -212,10 +216,36 @@ void Tkthprz_detail_frm::dsp_data() {
     if (kth_.domyslnekonto == 1) domyslne2_rb_->setChecked(true);
 }
 
+void Tkthprz_detail_frm::pokaz_kod() {
+    kod_edytowany_ = false;
+    const QString kod = q(kth_.kod);
+    kodpoczt_edt_->setInputMask(kMaskaKodu);
+    kodpoczt_edt_->setText(kod);
+    // The mask would rewrite a stored postcode it does not fit ("D-10115", "00950"): shown as stored.
+    if (!kod.isEmpty() && kodpoczt_edt_->text() != kod) {
+        kodpoczt_edt_->setInputMask(QString());
+        kodpoczt_edt_->setText(kod);
+    }
+}
+
+void Tkthprz_detail_frm::kodpoczt_edtEdited(const QString& tekst) {
+    kod_edytowany_ = true;
+    if (!kodpoczt_edt_->inputMask().isEmpty()) return;
+    // The user edits a postcode shown as stored: from here on the mask applies, the cursor after
+    // what was typed.
+    kodpoczt_edt_->setInputMask(kMaskaKodu);
+    kodpoczt_edt_->setText(tekst);
+    const QString widac = kodpoczt_edt_->displayText();
+    qsizetype koniec = widac.size();
+    while (koniec > 0 && (widac[koniec - 1] == u'_' || widac[koniec - 1] == u'-'))
+        --koniec;
+    kodpoczt_edt_->setCursorPosition(static_cast<int>(koniec));
+}
+
 void Tkthprz_detail_frm::save_data() {
     kth_.skrot = s(skrot_edt_);
     kth_.nazwa = s(nazwa_edt_);
-    kth_.kod = kod_z_maski(s(kodpoczt_edt_));
+    if (kod_edytowany_) kth_.kod = kod_z_maski(s(kodpoczt_edt_));
     kth_.Miejscowosc = s(miasto_edt_);
     kth_.ulica = s(adres_edt_);
     kth_.nip = s(nip_edt_);

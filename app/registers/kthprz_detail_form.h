@@ -39,11 +39,17 @@ class Tkthprz_detail_frm : public QDialog {
     void mapa_btnClick();
 
   private:
-    QLineEdit* edit(const char* nazwa, int max = 32767);
+    // Shows the stored postcode in the mask, or as stored when the mask does not fit it.
+    void pokaz_kod();
+    void kodpoczt_edtEdited(const QString& tekst);
+    // An edit without a limit unless one is given.
+    QLineEdit* edit(const char* nazwa, int max = 0);
 
     Services services_;
     TPrzKth kth_;
     std::function<bool(const QUrl&)> otworz_adres_;
+    // A postcode the user has not edited is stored back as it came.
+    bool kod_edytowany_ = false;
     QTabWidget* strony_;
     QLineEdit* skrot_edt_;
     QLineEdit* nazwa_edt_;

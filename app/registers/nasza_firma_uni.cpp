@@ -15,6 +15,7 @@
 
 #include <tuple>
 
+#include "app/core/pole_ograniczone.h"
 #include "app/core/screen.h"
 #include "registers/firma_my_store.h"
 
@@ -44,7 +45,7 @@ void ukryty_wiersz(QFormLayout& form, const char* etykieta, QWidget* pole) {
 QLineEdit* Tnasza_firma_frm::edit(const char* nazwa, int max) {
     auto* e = new QLineEdit;
     e->setObjectName(QString::fromLatin1(nazwa));
-    e->setMaxLength(max);
+    if (max > 0) ogranicz_wpisywanie(*e, max);
     return e;
 }
 
@@ -58,7 +59,7 @@ Tnasza_firma_frm::Tnasza_firma_frm(const Services& services, QWidget* owner)
       kodp_(edit("firma_kodp_edt", 6)),
       adres_(edit("firma_adres_edt", 50)),
       regon_(edit("firma_regon_edt", 15)),
-      pesel_(edit("firma_pesel_edt", 32767)),
+      pesel_(edit("firma_pesel_edt", 0)),
       nip_(edit("firma_nip_edt", 13)),
       platnik_vat_(new QCheckBox(QStringLiteral("Płatnik Vat"))),
       nazwabank1_(edit("firma_nazwabank1_edt", 50)),
@@ -128,10 +129,7 @@ Tnasza_firma_frm::Tnasza_firma_frm(const Services& services, QWidget* owner)
     il->addRow(QStringLiteral("WWW"), www_);
     il->addRow(QStringLiteral("Email"), email_);
     il->addRow(QStringLiteral("Uwagi"), uwagi_);
-    connect(uwagi_, &QPlainTextEdit::textChanged, this, [this] {
-        const QString t = uwagi_->toPlainText();
-        if (t.size() > kMaxUwagi) uwagi_->setPlainText(t.left(kMaxUwagi));
-    });
+    ogranicz_wpisywanie(*uwagi_, kMaxUwagi);
     strony->addTab(inne, QStringLiteral("Ustawienia, Uwagi, Inne"));
 
     auto* zapisz = new QPushButton(QStringLiteral("Zapisz [F10]"));

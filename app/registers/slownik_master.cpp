@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "app/core/dialogs.h"
+#include "app/core/pole_ograniczone.h"
 #include "app/core/screen.h"
 #include "app/registers/lista_model.h"
 #include "core/text.h"
@@ -185,7 +186,7 @@ KartaSlownika::KartaSlownika(const Services& services, const OpisSlownika& opis,
     for (const Pole& p : pola) {
         auto* e = new QLineEdit;
         e->setObjectName(QString::fromLatin1(p.nazwa));
-        e->setMaxLength(p.max);
+        ogranicz_wpisywanie(*e, p.max);
         e->setMinimumWidth(360);
         form->addRow(QString::fromUtf8(p.etykieta), e);
         edity_.push_back(e);

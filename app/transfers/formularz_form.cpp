@@ -140,8 +140,7 @@ void Tformularz_frm::zbuduj() {
     tytulem_edt = pole_edycji("tytulem_edt", "Tytułem");
     tytulemcd_edt = pole_edycji("tytulemcd_edt", "Tytułem Cd.");
     kwota_edt = pole_edycji("kwota_edt", "Wpisz kwotę");
-    uwagi_tekst = pole_edycji("uwagi_tekst");
-    uwagi_tekst->setMaxLength(250);
+    uwagi_tekst = pole_uwag();
     for (QLineEdit* e : {tytulem_edt, tytulemcd_edt}) {
         QFont f = e->font();
         f.setBold(true);

@@ -12,6 +12,7 @@
 #include <QStandardPaths>
 
 #include "app/core/dialogs.h"
+#include "app/core/pole_ograniczone.h"
 #include "app/core/screen_factory.h"
 #include "app/transfers/daty_qt.h"
 #include "app/transfers/frmOpisZnacznikow_form.h"
@@ -39,6 +40,12 @@ QLineEdit* pole_edycji(const char* nazwa, const char* podpowiedz) {
     auto* e = new QLineEdit;
     e->setObjectName(QString::fromUtf8(nazwa));
     if (*podpowiedz) e->setToolTip(QString::fromUtf8(podpowiedz));
+    return e;
+}
+
+QLineEdit* pole_uwag() {
+    QLineEdit* e = pole_edycji("uwagi_tekst");
+    ogranicz_wpisywanie(*e, 250);
     return e;
 }
 
@@ -87,8 +94,7 @@ KontrolkiPrzelewu::KontrolkiPrzelewu(QWidget* owner) {
     QObject::connect(kwota_edt, &QLineEdit::editingFinished, kwota_edt, [kwota] {
         kwota->setText(q(kwota_do_edycji(Currency::parse(kwota->text().toStdString()).value_or(Currency()))));
     });
-    uwagi_tekst = pole_edycji("uwagi_tekst");
-    uwagi_tekst->setMaxLength(250);
+    uwagi_tekst = pole_uwag();
 }
 
 QHBoxLayout* KontrolkiPrzelewu::gorny_pasek() const {

@@ -23,6 +23,8 @@ namespace zlx::app {
 
 QLineEdit* pole_edycji(const char* nazwa, const char* podpowiedz = "");
 QPushButton* przycisk_formularza(const char* tekst, const char* podpowiedz = "");
+// "Uwagi": at most 250 characters typed; longer stored notes stay whole.
+QLineEdit* pole_uwag();
 
 struct KontrolkiPrzelewu {
     QDateEdit* data_edt;

@@ -150,7 +150,7 @@ TPrzelewListMaster_frm::TPrzelewListMaster_frm(const Services& services, QWidget
     spacja->setContext(Qt::WidgetShortcut);
     connect(spacja, &QShortcut::activated, this, [this] {
         const int r = grid_->currentIndex().row();
-        if (r >= 0) model_->zaznacz(r, !model_->zaznaczenie().contains(model_->klucz(r)));
+        if (r >= 0) model_->zaznacz(r, !model_->zaznaczenie().zaznaczony(model_->klucz(r)));
     });
 
     FormCreate();
@@ -453,6 +453,7 @@ void TPrzelewListMaster_frm::Edit3Change() {
         model_->filtruj("", "");
     else
         model_->filtruj(kolumna_filtru(filtr_kolumna_cmb_->currentIndex()), tekst);
+    przelicz_sumy();  // the label counts the ticked rows the filter hides
 }
 
 void TPrzelewListMaster_frm::schemat_okres_cmbChange() {
@@ -493,7 +494,7 @@ void TPrzelewListMaster_frm::gridWszystkieTitleClick(int kolumna) {
 void TPrzelewListMaster_frm::przelicz_sumy() {
     Podsumowanie s;
     if (const ResultSet* rs = model_->zbior()) s = podsumuj(*rs, model_->zaznaczenie());
-    podsumowania_lbl_->setText(q(etykieta_podsumowania(s.ile_zaznaczonych)));
+    podsumowania_lbl_->setText(q(etykieta_podsumowania(s)));
     wszystkie_lbl_->setText(q(s.wszystkie.to_text()));
     zaznaczone_lbl_->setText(q(s.zaznaczone.to_text()));
 }
@@ -512,9 +513,8 @@ bool TPrzelewListMaster_frm::lokalizuj(std::int32_t klucz) {
 }
 
 std::vector<std::int32_t> TPrzelewListMaster_frm::cele() const {
-    std::vector<std::int32_t> ids = model_->zaznaczone();
-    if (ids.empty() && biezacy_klucz() != 0) ids.push_back(biezacy_klucz());
-    return ids;
+    const ResultSet* rs = model_->zbior();
+    return rs ? cele_akcji(*rs, model_->zaznaczenie(), biezacy_klucz()) : std::vector<std::int32_t>{};
 }
 
 void TPrzelewListMaster_frm::dodaj(int rodzaj) {
@@ -543,8 +543,8 @@ void TPrzelewListMaster_frm::edytuj_btnClick() {
 
 void TPrzelewListMaster_frm::usun_ze_wszystkich() {
     if (model_->rowCount() == 0) return;
-    if (!services_.dialogs.question(this, QStringLiteral("Usuwanie kartoteki"),
-                                    QStringLiteral("Czy na pewno chcesz usunąć kartoteki ?")))
+    const Podsumowanie s = podsumuj(*model_->zbior(), model_->zaznaczenie());
+    if (!services_.dialogs.question(this, QStringLiteral("Usuwanie kartoteki"), q(pytanie_usuniecia(s))))
         return;
     usun_przelewy(ds_, cele());
     init_sql_przelew_wszystkie();

@@ -61,9 +61,9 @@ void PrzelewListModel::ustaw(std::unique_ptr<ResultSet> rs) {
             if (*pole && rs_->has_field(pole)) pola_[static_cast<std::size_t>(k)] = rs_->field_index(pole);
         }
         pole_klucza_ = rs_->field_index("nr_id");
-        zaznaczone_ = zaznaczenie_w_zbiorze(*rs_, zaznaczone_);
+        zaznaczone_.zostaw_w_zbiorze(*rs_);
     } else {
-        zaznaczone_.clear();
+        zaznaczone_ = Zaznaczenie();
     }
     endResetModel();
     emit zaznaczenie_zmienione();
@@ -99,27 +99,20 @@ int PrzelewListModel::wiersz(std::int32_t key) const {
 
 std::vector<std::int32_t> PrzelewListModel::zaznaczone() const {
     if (!rs_) return {};
-    return zaznaczone_w_kolejnosci(*rs_, zaznaczone_);
+    return zaznaczone_.klucze(*rs_);
 }
 
 void PrzelewListModel::zaznacz(int wiersz, bool tak) {
     const std::int32_t k = klucz(wiersz);
     if (k == 0) return;
-    if (tak)
-        zaznaczone_.insert(k);
-    else
-        zaznaczone_.erase(k);
+    zaznaczone_.zaznacz(k, tak);
     emit dataChanged(index(wiersz, 0), index(wiersz, kKolumn - 1));
     emit zaznaczenie_zmienione();
 }
 
 void PrzelewListModel::zaznacz_wszystkie(bool tak) {
-    for (int r = 0; r < rowCount(); ++r) {
-        if (tak)
-            zaznaczone_.insert(klucz(r));
-        else
-            zaznaczone_.erase(klucz(r));
-    }
+    if (!rs_) return;
+    zaznaczone_.zaznacz_wszystkie(*rs_, tak);
     if (rowCount() > 0) emit dataChanged(index(0, 0), index(rowCount() - 1, kKolumn - 1));
     emit zaznaczenie_zmienione();
 }
@@ -177,9 +170,9 @@ QVariant PrzelewListModel::data(const QModelIndex& index, int role) const {
             return {};
         case Qt::CheckStateRole:
             if (k != kZaznaczenie) return {};
-            return zaznaczone_.contains(klucz(index.row())) ? Qt::Checked : Qt::Unchecked;
+            return zaznaczone_.zaznaczony(klucz(index.row())) ? Qt::Checked : Qt::Unchecked;
         case Qt::BackgroundRole:
-            if (zaznaczone_.contains(klucz(index.row()))) return kKolorZaznaczenia;
+            if (zaznaczone_.zaznaczony(klucz(index.row()))) return kKolorZaznaczenia;
             if (k == kKwota) return kKolorKwoty;
             return {};
         case Qt::TextAlignmentRole:

@@ -62,7 +62,7 @@ class PrzelewListModel : public QAbstractTableModel {
     // Returns the ticked keys in the order of the list.
     std::vector<std::int32_t> zaznaczone() const;
     void zaznacz(int wiersz, bool tak);
-    // Ticks or unticks every shown row.
+    // Ticks or unticks every row of the query, the rows the filter hides included.
     void zaznacz_wszystkie(bool tak);
 
     static int szerokosc(int kolumna);

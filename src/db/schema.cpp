@@ -7,6 +7,7 @@
 #include "db/jet_sql.h"
 #include "db/sql_error.h"
 #include "db/sql_format.h"
+#include "db/symbole_us.h"
 
 namespace zlx {
 
@@ -92,11 +93,6 @@ const KontoZus kKontaZus[] = {
 
 const char* const kWaluty[] = {"PLN", "EUR", "USD", "GBP", "CHF"};
 
-const char* const kSymbole[] = {"CIT-2",  "CIT-8",   "PIT-4",  "PIT-4R", "PIT-5",   "PIT-5L",
-                                "PIT-8A", "PIT-8AR", "PIT-28", "PIT-36", "PIT-36L", "PIT-37",
-                                "PIT-38", "PPL",     "PPE",    "VAT-7",  "VAT-7K",  "VAT-8",
-                                "VAT-9M", "PCC-3",   "SD-3",   "AKC-4",  "IFT-1R",  "CIT-10Z"};
-
 // Makes the tables in a scratch in-memory database and reads back what the file would declare.
 std::vector<BiezacaTabela> czytaj_biezace_tabele() {
     sqlite3* db = nullptr;
@@ -157,7 +153,7 @@ void utworz_baze(TGlAdoCn_mod& cn) {
     }
     run("INSERT INTO tb_key(tb_nazwa ,tb_nr) VALUES (" + sql_str("waluty") + "," + sql_int(nr + 1) + ")");
     nr = 0;
-    for (const char* s : kSymbole) {
+    for (const char* s : symbole_us_dostarczane()) {
         ++nr;
         run("INSERT INTO symbolformularzaus(nr_id,symbol) VALUES ( " + sql_int(nr) + "," + sql_str(s) + ")");
     }

@@ -10,6 +10,7 @@
 #include "db/jet_sql.h"
 #include "db/schema.h"
 #include "db/sql_format.h"
+#include "db/symbole_us.h"
 
 namespace zlx {
 
@@ -70,7 +71,7 @@ void step(TGlAdoDs_mod& ds, int n, Przebieg& run) {
             sql("ALTER TABLE my  ALTER COLUMN [mnazwa] text(155)");
             break;
         case 5:
-            zapisz_ustawienia(ds, run, [] { zapisz_ustawienia_kroku5(); });
+            zapisz_ustawienia(ds, run, zapisz_ustawienia_kroku5);
             break;
         case 6:
             sql("ALTER TABLE kartoteka  ADD COLUMN [dost_adres_ulica] text(100)");
@@ -219,6 +220,7 @@ std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
     // Unconnected, every step would fail into an error box and steps 3 and 5 would still rewrite settings.
     if (!ds.connection().is_connected()) return "Brak połączenia z bazą danych";
     Przebieg run;
+    std::string powod;
     try {
         int v = wersja_bazy(ds);
         if (v == 6) {
@@ -240,9 +242,15 @@ std::string aktualizuj_baze(TGlAdoDs_mod& ds, bool zapisz_sciezke_bazy) {
         if (wersja_bazy(ds) >= kWersjaBazy) uzupelnij_tabele(ds);
     } catch (const std::exception& e) {
         // The run ends here; the steps finished so far stay recorded and the next start goes on.
-        return e.what();
+        powod = e.what();
     }
-    return {};
+    // Not a numbered step: a file at any version gets the symbols in use today. Without a key to give
+    // out the dictionary stays as it is.
+    try {
+        uzupelnij_symbole_us(ds);
+    } catch (const SqlError&) {
+    }
+    return powod;
 }
 
 }  // namespace zlx

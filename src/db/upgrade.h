@@ -7,7 +7,8 @@
 // earlier steps recorded, so the next start continues there. A settings file that refuses a step's
 // write is told once and the upgrade goes on. A file at the current version (or later) then gets
 // every table and column the current schema has and it lacks (older versions made some tables
-// without columns the program uses now).
+// without columns the program uses now). Then, at any version, the tax form symbol dictionary gets
+// the delivered symbols it lacks (db/symbole_us.h).
 
 #include <string>
 

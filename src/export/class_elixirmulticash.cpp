@@ -4,6 +4,8 @@
 
 #include "core/fitting.h"
 #include "core/text.h"
+#include "payments/rachunek.h"
+#include "payments/tytul_podatkowy.h"
 #include "registers/przkth.h"
 
 namespace zlx {
@@ -11,12 +13,6 @@ namespace zlx {
 namespace {
 
 constexpr int kKawalek = 35;  // piece length of names, addresses and titles
-
-// Returns the 26 digits of an account, or "" when it has another number of digits.
-std::string cyfry_konta(const std::string& konto) {
-    std::string d = tylko_cyfry(trim(konto));
-    return d.size() == 26 ? d : std::string();
-}
 
 std::string nazwa_adres(const std::string& nazwa, const std::string& adres) {
     const TDzielTekst n = dziel_tekst(kKawalek, nazwa);
@@ -50,19 +46,19 @@ std::string TElixirClass::kwota_grosze() const {
 }
 
 std::string TElixirClass::konto_nadawcy(const TPrzelew& p) {
-    std::string d = cyfry_konta(p.my_konto);
+    std::string d = cyfry_poprawnego_rachunku(p.my_konto);
     if (d.empty()) dodaj_blad(" BŁĘDNE KONTO WYSTAWIAJĄCEGO");
     return d;
 }
 
 std::string TElixirClass::konto_odbiorcy() {
-    std::string d = cyfry_konta(przelew_.dost_konto);
+    std::string d = cyfry_poprawnego_rachunku(przelew_.dost_konto);
     if (d.empty()) dodaj_blad(" BŁĘDNE KONTO ODBIORCY");
     return d;
 }
 
 std::string TElixirClass::bank_nadawcy() {
-    std::string d = cyfry_konta(przelew_.my_konto);
+    std::string d = cyfry_poprawnego_rachunku(przelew_.my_konto);
     if (d.empty()) {
         dodaj_blad(" BŁĘDNE KONTO NADAWCY");
         return {};
@@ -71,7 +67,7 @@ std::string TElixirClass::bank_nadawcy() {
 }
 
 std::string TElixirClass::bank_odbiorcy() {
-    std::string d = cyfry_konta(przelew_.dost_konto);
+    std::string d = cyfry_poprawnego_rachunku(przelew_.dost_konto);
     if (d.empty()) {
         dodaj_blad(" BŁĘDNE KONTO ODBIORCY");
         return {};
@@ -179,9 +175,7 @@ std::string TElixirClass::generuj_linie() {
                     przytnij(r[25], 2) + "|" + przytnij(r[27], 15);
             break;
         case kPrzelewPodatkowy:
-            r[17] = "/TI/" + przytnij(r[29], 1) + przytnij(r[30], 14) + "/OKR/" + przytnij(r[31], 2) +
-                    przytnij(r[32], 1) + przytnij(r[33], 4) + "/SFP/" + przytnij(r[34], 6) + "/TXT/" +
-                    przytnij(r[35], 42);
+            r[17] = tytul_podatkowy({r[29], r[30], r[31], r[32], r[33], r[34], r[35]});
             break;
         default:
             return {};

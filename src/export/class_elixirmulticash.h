@@ -4,9 +4,13 @@
 // format that home-banking programs import. Bank, tax and ZUS transfers share the layout and differ in
 // the title field, which carries the tax or ZUS data in their coded forms.
 //
-// Both accounts must have exactly 26 digits (only the count is checked; blanks and letters such as a
-// country prefix are dropped). A bad account leaves its account and sort code fields empty, the line is
-// still written, and a message is collected for each of the two fields.
+// Both accounts must be valid account numbers: 26 digits (blanks and letters such as a country prefix
+// are dropped) with correct check digits and a correct sort code. A bad account leaves its account and
+// sort code fields empty, the line is still written, and a message is collected for each of the two
+// fields.
+//
+// A tax transfer's title is the coded tax title in sub-lines broken between its tags
+// (payments/tytul_podatkowy.h); bank and ZUS titles are cut into 35-character pieces.
 //
 // Texts from the transfer never break the record: control characters, the bar (which separates the
 // pieces of a name or title), the double quote, the text delimiter and, where fields are not quoted, the
@@ -38,7 +42,7 @@ class TElixirClass : public TAbsExport {
     // Returns the line (without line end); empty for an unknown transfer kind.
     std::string generuj_linie();
 
-    // The payer account field: the 26 digits of the trimmed my_konto, or empty with a message.
+    // The payer account field: the 26 digits of a valid my_konto, or empty with a message.
     virtual std::string konto_nadawcy(const TPrzelew& p);
 
     // Field operations on the transfer copy.

@@ -17,12 +17,14 @@ WybraneWiersze wybierz_wiersze(const ResultSet& lista, const Zaznaczenie& zaznac
     WybraneWiersze w;
     if (lista.record_count() == 0) return w;
     std::vector<std::size_t> wiersze;
-    for (std::size_t i = 0; i < lista.record_count(); ++i) {
-        const std::size_t id = lista.row_id_at(i);
-        const Row r = lista.row(id);
-        if (zakres == ZakresWierszy::zaznaczone && !zaznaczone.contains(r.int_value("nr_id"))) continue;
-        if (zakres == ZakresWierszy::zatwierdzone && r.int_value("bufor") != 0) continue;
-        wiersze.push_back(id);
+    if (zakres == ZakresWierszy::zaznaczone) {
+        wiersze = zaznaczone.wiersze(lista);
+    } else {
+        for (std::size_t i = 0; i < lista.record_count(); ++i) {
+            const std::size_t id = lista.row_id_at(i);
+            if (zakres == ZakresWierszy::zatwierdzone && lista.row(id).int_value("bufor") != 0) continue;
+            wiersze.push_back(id);
+        }
     }
     if (zakres == ZakresWierszy::zaznaczone && wiersze.empty()) {
         w.brak_zaznaczenia = true;

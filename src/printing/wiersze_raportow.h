@@ -44,8 +44,9 @@ struct WybraneWiersze {
     bool brak_zaznaczenia = false;     // "Zaznaczone" with nothing ticked: the list says so
 };
 
-// Copies the rows an item hands on into a new set, in the order of the list: the ticked rows, every
-// row shown, or the rows shown that are approved (`bufor` 0). An empty list hands on nothing.
+// Copies the rows an item hands on into a new set, in the order of the list: the ticked rows (those
+// the filter hides included, as for every action on ticked rows), every row shown, or the rows shown
+// that are approved (`bufor` 0). An empty list hands on nothing.
 WybraneWiersze wybierz_wiersze(const ResultSet& lista, const Zaznaczenie& zaznaczone, ZakresWierszy zakres);
 
 // One row per transfer of the set, in order, `lp` from 1; the parameters get `data` (the order

@@ -4,10 +4,13 @@
 #include <array>
 #include <cstdint>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include <fmt/format.h>
 
+#include "payments/mikrorachunek.h"
+#include "payments/rachunek.h"
 #include "registers/firma_my_store.h"
 #include "registers/kanal_tree.h"
 #include "registers/kontrah_store.h"
@@ -33,9 +36,9 @@ struct Strona {
 
 constexpr std::array<Strona, 2> kFirmy{{
     {"Bilans", "Biuro Rachunkowe \"Bilans\" Sp. z o.o.", "ul. Piotrkowska 112/4", "90-006", "Łódź",
-     "7251844310", "471234567", "Bank Polski Spółdzielczy", "10201026", "0000150201234567"},
+     "7251844319", "471234569", "Bank Polski Spółdzielczy", "10201026", "0000150201234567"},
     {"Pod Kłosem", "Piekarnia Pod Kłosem s.c. J. Nowak, A. Wiśniewska", "ul. Kościuszki 7", "30-105",
-     "Kraków", "6762233445", "351122334", "Bank Małopolski S.A.", "11402004", "0000350207654321"},
+     "Kraków", "6762233444", "351122330", "Bank Małopolski S.A.", "11402004", "0000350207654321"},
 }};
 
 // The second company pays from its second account by default.
@@ -43,21 +46,21 @@ constexpr const char* kDrugieKontoFirmy = "0000350209990001";
 
 constexpr std::array<Strona, 8> kDostawcy{{
     {"Ziarenko", "Hurtownia Spożywcza Ziarenko Sp. j.", "ul. Zbożowa 12", "91-202", "Łódź", "7262001122",
-     "472200112", "Bank Handlowy S.A.", "10301508", "0000000812345001"},
+     "472200118", "Bank Handlowy S.A.", "10301508", "0000000812345001"},
     {"O'Brien", "O'Brien Consulting Sp. z o.o.", "al. Jerozolimskie 65/79", "00-697", "Warszawa",
-     "5252334455", "141122330", "Bank Wielkopolski S.A.", "10901014", "0000000112233445"},
+     "5252334453", "141122337", "Bank Wielkopolski S.A.", "10901014", "0000000112233445"},
     {"Młyn Jaśkowiak", "Młyn Zbożowy Jaśkowiak i Syn", "Stare Żarnowo 3", "62-030", "Luboń", "7772003344",
-     "630011223", "Bank Spółdzielczy w Luboniu", "90430009", "2001000012340001"},
+     "630011220", "Bank Spółdzielczy w Luboniu", "90430002", "2001000012340001"},
     {"Energia Wschód", "Zakład Energetyczny Wschód S.A.", "ul. Elektryczna 1", "20-340", "Lublin",
-     "9462114455", "431100220", "Bank Lubelski S.A.", "12401037", "1111000022223333"},
-    {"Wodociągi", "Wodociągi Miejskie Sp. z o.o.", "ul. Wodna 5/7", "30-820", "Kraków", "6751002030",
+     "9462114458", "431100222", "Bank Lubelski S.A.", "12401037", "1111000022223333"},
+    {"Wodociągi", "Wodociągi Miejskie Sp. z o.o.", "ul. Wodna 5/7", "30-820", "Kraków", "6751002037",
      "350004455", "Bank Małopolski S.A.", "11402004", "0000320200054321"},
     {"Drukarnia Ćma", "Drukarnia Ćma [Offset] Piotr Ćmielewski", "ul. Papiernicza 21", "93-121", "Łódź",
-     "7281445566", "472899001", "Bank Polski Spółdzielczy", "10201026", "0000190203344556"},
-    {"Trans-Żół", "Transport Łukasz Żółtowski", "ul. Spedycyjna 9", "95-100", "Zgierz", "7321556677",
-     "100223344", "Bank Wielkopolski S.A.", "10901014", "0000000145678901"},
+     "7281445564", "472899006", "Bank Polski Spółdzielczy", "10201026", "0000190203344556"},
+    {"Trans-Żół", "Transport Łukasz Żółtowski", "ul. Spedycyjna 9", "95-100", "Zgierz", "7321556673",
+     "100223346", "Bank Wielkopolski S.A.", "10901014", "0000000145678901"},
     {"Kancelaria Górska", "Kancelaria Radcy Prawnego Anna Górska", "ul. Sądowa 2 lok. 8", "90-057", "Łódź",
-     "7252998877", "101554433", "Bank Handlowy S.A.", "10301508", "0000000899887766"},
+     "7252998875", "101554430", "Bank Handlowy S.A.", "10301508", "0000000899887766"},
 }};
 
 constexpr std::array<Strona, 4> kUrzedy{{
@@ -69,6 +72,13 @@ constexpr std::array<Strona, 4> kUrzedy{{
      "Bank Centralny O/O Kraków", "10101270", "0008152222000000"},
     {"US Kraków-Podgórze", "Urząd Skarbowy Kraków-Podgórze", "ul. Wielicka 44", "30-552", "Kraków", "", "",
      "Bank Centralny O/O Kraków", "10101270", "0009662222000000"},
+}};
+
+// The PESELs of the people behind a partnership and two sole traders.
+constexpr std::array<std::pair<const char*, const char*>, 3> kPesele{{
+    {"Pod Kłosem", "75061412341"},
+    {"Drukarnia Ćma", "82112305677"},
+    {"Kancelaria Górska", "68031208127"},
 }};
 
 struct Tytul {
@@ -96,7 +106,9 @@ TPrzKth strona(const Strona& s) {
     k.Regon = s.regon;
     k.W_banku1 = s.bank;
     k.nr_banku = s.nr_banku;
-    k.Rachunek1 = konto_nrb(s.nr_banku, s.klient);
+    for (const auto& [skrot, pesel] : kPesele)
+        if (k.skrot == skrot) k.pesel = pesel;
+    k.Rachunek1 = nrb_z_cyframi_kontrolnymi(std::string(s.nr_banku) + s.klient);
     k.lk = k.Rachunek1.substr(0, 2);
     return k;
 }
@@ -144,15 +156,6 @@ std::string dwie_cyfry(int n) {
 
 }  // namespace
 
-std::string konto_nrb(const std::string& bank, const std::string& klient) {
-    // Check digits of the Polish account number: 98 - (number + "PL00" as digits) mod 97.
-    const std::string liczba = bank + klient + "252100";
-    int reszta = 0;
-    for (char c : liczba)
-        reszta = (reszta * 10 + (c - '0')) % 97;
-    return dwie_cyfry(98 - reszta) + bank + klient;
-}
-
 DemoWynik wypelnij_demo(TGlAdoDs_mod& ds, TDateTime dzis) {
     DemoWynik wynik;
     dzis = dzis.date_only();
@@ -164,7 +167,7 @@ DemoWynik wypelnij_demo(TGlAdoDs_mod& ds, TDateTime dzis) {
         if (firmy.size() == 1) {
             f.W_banku2 = "Bank Krakowski S.A.";
             f.nr_banku2 = "10500099";
-            f.Rachunek2 = konto_nrb(f.nr_banku2, kDrugieKontoFirmy);
+            f.Rachunek2 = nrb_z_cyframi_kontrolnymi(f.nr_banku2 + kDrugieKontoFirmy);
             f.lk2 = f.Rachunek2.substr(0, 2);
             f.domyslnekonto = 1;
         }
@@ -220,7 +223,11 @@ DemoWynik wypelnij_demo(TGlAdoDs_mod& ds, TDateTime dzis) {
         123450, 89999,  4500000, 15037, 250000, 99,     734512, 1200000, 56789, 300000,
         45060,  888888, 20000,   71234, 390000, 162500, 9900,   505050,  27300, 640000,
         118000, 33333,  215075,  47000, 100000, 60210,  812345, 19999,   250,   1500000};
-    constexpr std::array<const char*, 3> kSymbole{"VAT-7", "PIT-4R", "CIT-8"};
+    // The tax orders, newest first: income taxes and VAT to the payer's micro-account, the tax on civil
+    // law transactions to the tax office's account, and the two oldest as older orders were made, every
+    // tax to the tax office's account.
+    constexpr std::array<const char*, 6> kSymbole{"VAT-7", "PIT-4R", "PCC-3", "VAT-7K", "CIT-8", "PIT-4R"};
+    constexpr std::size_t kPierwszyStarszy = 4;
     for (int i = 0; i < 30; ++i) {
         const TDateTime data = dzis.add_days(-2 * i);
         const TPrzKth& firma = firmy[static_cast<std::size_t>(i % 4 == 3 ? 1 : 0)];
@@ -236,14 +243,18 @@ DemoWynik wypelnij_demo(TGlAdoDs_mod& ds, TDateTime dzis) {
         platnik(p, firma);
         const CivilDate poprzedni = data.add_months(-1).civil();
         if (i % 5 == 2) {
+            const std::size_t nr = static_cast<std::size_t>(i / 5);
             p.rodzaj_przelewu = kPrzelewPodatkowy;
-            odbiorca(p, urzedy_skarbowe[static_cast<std::size_t>(i / 5) % urzedy_skarbowe.size()]);
+            odbiorca(p, urzedy_skarbowe[nr % urzedy_skarbowe.size()]);
             p.us_typiduzup = "N";
             p.us_iduzup = firma.nip;
             p.us_rokokresu = dwie_cyfry(poprzedni.year % 100);
-            p.us_typokresu = "M";
-            p.us_nrokresu = dwie_cyfry(poprzedni.month);
-            p.us_symbolformularza = kSymbole[static_cast<std::size_t>(i / 5) % kSymbole.size()];
+            p.us_symbolformularza = kSymbole[nr % kSymbole.size()];
+            const bool kwartalnie = p.us_symbolformularza == "VAT-7K";
+            p.us_typokresu = kwartalnie ? "K" : "M";
+            p.us_nrokresu = dwie_cyfry(kwartalnie ? (poprzedni.month + 2) / 3 : poprzedni.month);
+            if (nr < kPierwszyStarszy && symbol_na_mikrorachunek(p.us_symbolformularza))
+                p.dost_konto = mikrorachunek('N', firma.nip);
         } else if (i % 5 == 4) {
             p.rodzaj_przelewu = kPrzelewZus;
             p.dost_nazwa = "Zakład Ubezpieczeń Społecznych";

@@ -18,7 +18,9 @@ std::vector<std::string> lata_okresu_us(TDateTime dzis) {
 }
 
 int pozycja_roku_us(const std::vector<std::string>& lata, TDateTime dzis) {
-    const auto it = std::find(lata.begin(), lata.end(), fmt::format("{:02}", dzis.year() % 100));
+    // The default period is the previous month, so in January the year is the previous one.
+    const int rok = dzis.add_months(-1).year();
+    const auto it = std::find(lata.begin(), lata.end(), fmt::format("{:02}", rok % 100));
     return it == lata.end() ? 0 : static_cast<int>(it - lata.begin());
 }
 

@@ -19,7 +19,8 @@ namespace zlx {
 // Returns the two-digit period years: "05".."23" as kody.h lists them, extended so that they reach at
 // least two years past the day's year (never beyond "99").
 std::vector<std::string> lata_okresu_us(TDateTime dzis);
-// Returns the position of the day's two-digit year in the list; 0 when the list lacks it.
+// Returns the position of the two-digit year of the month before the day (the default period's
+// year); 0 when the list lacks it.
 int pozycja_roku_us(const std::vector<std::string>& lata, TDateTime dzis);
 // Returns the previous month as two digits ("12" in January): the default period number.
 std::string nr_okresu_domyslny_us(TDateTime dzis);

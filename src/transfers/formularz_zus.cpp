@@ -16,7 +16,7 @@ std::vector<std::string> lata_deklaracji_zus(TDateTime dzis) {
 }
 
 DeklaracjaZus deklaracja_domyslna_zus(TDateTime dzis) {
-    const CivilDate d = dzis.add_days(-32).civil();
+    const CivilDate d = dzis.add_months(-1).civil();
     return {fmt::format("{:04}", d.year), fmt::format("{:02}", d.month)};
 }
 

@@ -26,7 +26,7 @@ struct DeklaracjaZus {
 
     bool operator==(const DeklaracjaZus&) const = default;
 };
-// Returns the default declaration period: the month of the day 32 days earlier.
+// Returns the default declaration period: the calendar month before the day's.
 DeklaracjaZus deklaracja_domyslna_zus(TDateTime dzis);
 
 // Returns box "08" for the identifier type (a position of kZusIdUzup): the payer's NIP (standing in for

@@ -20,33 +20,29 @@ Podsumowanie podsumuj(const ResultSet& rows, const Zaznaczenie& zaznaczone) {
     for (std::size_t r = 0; r < rows.total_count(); ++r) {
         const Currency k = rows.row(r).currency(kwota);
         s.wszystkie += k;
-        if (!zaznaczone.empty() && zaznaczone.contains(klucz(rows, r, nr_id))) {
+        if (!zaznaczone.pusty() && zaznaczone.zaznaczony(klucz(rows, r, nr_id))) {
             s.zaznaczone += k;
             ++s.ile_zaznaczonych;
         }
     }
+    s.ukrytych_zaznaczonych = zaznaczone.ukryte(rows);
     return s;
 }
 
-std::string etykieta_podsumowania(std::size_t ile_zaznaczonych) {
-    if (ile_zaznaczonych == 0) return "Podsumowania";
-    return "Podsumowania zaznaczono: " + std::to_string(ile_zaznaczonych);
+std::string etykieta_podsumowania(const Podsumowanie& s) {
+    if (s.ile_zaznaczonych == 0) return "Podsumowania";
+    std::string tekst = "Podsumowania zaznaczono: " + std::to_string(s.ile_zaznaczonych);
+    if (s.ukrytych_zaznaczonych > 0)
+        tekst += " (ukryte przez filtr: " + std::to_string(s.ukrytych_zaznaczonych) + ")";
+    return tekst;
 }
 
-std::vector<std::int32_t> zaznaczone_w_kolejnosci(const ResultSet& rows, const Zaznaczenie& zaznaczone) {
-    std::vector<std::int32_t> ids;
-    if (zaznaczone.empty()) return ids;
-    const std::size_t nr_id = rows.field_index("nr_id");
-    for (std::size_t r = 0; r < rows.total_count(); ++r) {
-        const std::int32_t id = klucz(rows, r, nr_id);
-        if (zaznaczone.contains(id)) ids.push_back(id);
-    }
-    return ids;
-}
-
-Zaznaczenie zaznaczenie_w_zbiorze(const ResultSet& rows, const Zaznaczenie& zaznaczone) {
-    const auto ids = zaznaczone_w_kolejnosci(rows, zaznaczone);
-    return Zaznaczenie(ids.begin(), ids.end());
+std::string pytanie_usuniecia(const Podsumowanie& s) {
+    std::string tekst = "Czy na pewno chcesz usunąć kartoteki ?";
+    if (s.ukrytych_zaznaczonych > 0)
+        tekst += "\n\nZaznaczone: " + std::to_string(s.ile_zaznaczonych) +
+                 ", w tym ukryte przez filtr: " + std::to_string(s.ukrytych_zaznaczonych);
+    return tekst;
 }
 
 std::int32_t klonuj_przelewy(TGlAdoDs_mod& ds, const std::vector<std::int32_t>& ids, bool nowa_data,

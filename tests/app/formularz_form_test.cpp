@@ -93,7 +93,10 @@ TEST_F(Formularz, NewTransferStartsWithTheDefaultCompanyAndCurrency) {
     EXPECT_TRUE(f.zatwierdz_check->isChecked());
     EXPECT_TRUE(f.przelew_rbtn->isChecked());
     EXPECT_EQ(f.znacznik_cmb->count(), 21);
-    EXPECT_EQ(f.uwagi_tekst->maxLength(), 250);
+    f.uwagi_tekst->setText(QString(248, u'u'));
+    f.uwagi_tekst->setFocus();
+    test::type_text(QStringLiteral("wxyz"));
+    EXPECT_EQ(f.uwagi_tekst->text(), QString(248, u'u') + "wx") << "notes stop at 250 characters typed";
     EXPECT_EQ(f.odbiorca_rachunek_edt->toolTip(), "Rachunek odbiorcy");
     EXPECT_EQ(test::button(f, "+")->toolTip(), "Dodaje bieżący tytuł przelewu do słownika tytułów");
     EXPECT_FALSE(f.odbiorca_nazwacd_edt->isVisible());

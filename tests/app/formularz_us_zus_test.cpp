@@ -74,9 +74,10 @@ TEST_F(FormularzUsZus, NewTaxTransferDefaultsFollowToday) {
     nasza_firma();
     struct Case {
         TDateTime dzis;
-        QString nr_okresu;
+        QString nr_okresu, rok;
     };
-    for (const Case& c : {Case{dzien(2026, 3, 10), "02"}, Case{dzien(2026, 1, 5), "12"}}) {
+    // In January the previous month is December of the previous year.
+    for (const Case& c : {Case{dzien(2026, 3, 10), "02", "26"}, Case{dzien(2026, 1, 15), "12", "25"}}) {
         SCOPED_TRACE(c.dzis.to_text());
         Tformularz_podatki_frm f(services, c.dzis);
         f.set_przelew_data(nowy_przelew());
@@ -85,7 +86,7 @@ TEST_F(FormularzUsZus, NewTaxTransferDefaultsFollowToday) {
         EXPECT_EQ(f.typ_okresu_cmb->currentText(), "M-Miesiąc");
         EXPECT_EQ(f.nr_okresu_edt->count(), 12);
         EXPECT_EQ(f.nr_okresu_edt->currentText(), c.nr_okresu);
-        EXPECT_EQ(f.rok_okres_edt->currentText(), "26") << "the year list reaches this year";
+        EXPECT_EQ(f.rok_okres_edt->currentText(), c.rok) << "the year list reaches this year";
         EXPECT_EQ(f.rok_okres_edt->itemText(0), "05");
         EXPECT_EQ(f.identyfikator_uzup_cmb->currentText(), "N-Nip");
         EXPECT_EQ(f.identyfikator_edt->text(), "5261040828");
@@ -188,7 +189,9 @@ TEST_F(FormularzUsZus, NewZusTransferDeclarationAndIdentifiers) {
         TDateTime dzis;
         QString miesiac, rok;
     };
-    for (const Case& c : {Case{dzien(2026, 3, 15), "02", "2026"}, Case{dzien(2026, 1, 2), "12", "2025"}}) {
+    // The previous calendar month, also on the first days of a month that follows a short one.
+    for (const Case& c : {Case{dzien(2026, 3, 15), "02", "2026"}, Case{dzien(2026, 1, 2), "12", "2025"},
+                          Case{dzien(2026, 3, 1), "02", "2026"}, Case{dzien(2026, 5, 1), "04", "2026"}}) {
         SCOPED_TRACE(c.dzis.to_text());
         Tformularz_zus_frm f(services, c.dzis);
         f.set_przelew_data(nowy_przelew());

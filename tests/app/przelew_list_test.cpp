@@ -167,6 +167,76 @@ TEST_F(PrzelewList, CollectivePrintingAndExportTakeTheTickedRows) {
     EXPECT_EQ(export_ids, (std::vector<std::int32_t>{bankowy, podatek}));
 }
 
+// A tick stays with its row while the quick filter hides it, and every action on ticked rows takes
+// the same rows: the totals label and the delete question say how many of them are hidden.
+TEST_F(PrzelewList, HiddenTicksAreOneSelectionForEveryAction) {
+    const std::int32_t a = dodaj("Alfa", 1000);
+    const std::int32_t b = dodaj("Beta", 250);
+    TPrzelewListMaster_frm lista(services);
+    auto& m = lista.model();
+    auto* filtr = kontrolka<QLineEdit>(lista, "Edit3");
+
+    // Tick A, hide it, untick all, delete the one visible row B: B goes, A stays.
+    m.zaznacz(m.wiersz(a), true);
+    filtr->setText(QStringLiteral("Be"));
+    ASSERT_EQ(nazwy(lista), QStringList{"Beta"});
+    EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania zaznaczono: 1 (ukryte przez filtr: 1)");
+    test::button(lista, "Odznacz wszystkie")->click();
+    EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania");
+    ASSERT_TRUE(lista.lokalizuj(b));
+    dialogs.answers = {true};
+    test::button(lista, "Usuń [CTRL+DEL]")->click();
+    EXPECT_EQ(load_przelew(db.ds, a).nr_id, a);
+    EXPECT_EQ(load_przelew(db.ds, b).nr_id, 0);
+    EXPECT_EQ(dialogs.texts(), QStringList{"Czy na pewno chcesz usunąć kartoteki ?"});
+
+    // "Zaznacz wszystkie" ticks the hidden rows too; print, export and delete see the same rows.
+    const std::int32_t c = dodaj("Beta 2", 5);
+    filtr->clear();
+    lista.init_sql_przelew_wszystkie();
+    filtr->setText(QStringLiteral("Be"));
+    test::button(lista, "Zaznacz wszystkie")->click();
+    EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania zaznaczono: 2 (ukryte przez filtr: 1)");
+    EXPECT_EQ(etykieta(lista, "zaznaczone_lbl"), "10,05");
+    std::vector<std::int32_t> drukowane, eksportowane;
+    screens.on_show = [&](QDialog& d) {
+        if (auto* z = dynamic_cast<TfrmDrukujZbiorczo*>(&d))
+            for (const TPrzelew& t : z->przelewy().bankowe)
+                drukowane.push_back(t.nr_id);
+        if (auto* e = dynamic_cast<TfrmListaProfiliExportu*>(&d)) {
+            const ResultSet* rs = e->przelewy_eksportu();
+            for (std::size_t i = 0; rs && i < rs->total_count(); ++i)
+                eksportowane.push_back(rs->row(i).int_value("nr_id"));
+        }
+        return static_cast<int>(QDialog::Rejected);
+    };
+    test::button(lista, "Drukuj  Zbiorczo")->click();
+    test::button(lista, "Elektroniczny Zlecenix")->click();
+    EXPECT_EQ(drukowane, (std::vector<std::int32_t>{a, c}));
+    EXPECT_EQ(eksportowane, (std::vector<std::int32_t>{a, c}));
+    dialogs.shown.clear();
+    dialogs.answers = {false};
+    test::button(lista, "Usuń [CTRL+DEL]")->click();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].text,
+              "Czy na pewno chcesz usunąć kartoteki ?\n\nZaznaczone: 2, w tym ukryte przez filtr: 1");
+
+    // A clone leaves the ticks on the rows the user ticked, none on the copies; a delete leaves none.
+    screens.on_show = [](QDialog& d) {
+        dynamic_cast<TfrmDialogDataKlonuj&>(d).zrodlowa_rbtn->setChecked(true);
+        return int(QDialog::Accepted);
+    };
+    test::button(lista, "Klonuj ")->click();
+    EXPECT_EQ(m.zaznaczone(), (std::vector<std::int32_t>{a, c}));
+    EXPECT_EQ(m.rowCount(), 2) << "the filter shows Beta 2 and its copy";
+    dialogs.answers = {true};
+    test::button(lista, "Usuń [CTRL+DEL]")->click();
+    EXPECT_TRUE(m.zaznaczone().empty());
+    filtr->clear();
+    EXPECT_EQ(nazwy(lista), (QStringList{"Alfa", "Beta 2"})) << "the copies are left";
+    EXPECT_EQ(etykieta(lista, "podsumowania_lbl"), "Podsumowania");
+}
+
 TEST_F(PrzelewList, QuickFilterHidesRowsButNotFromTheTotal) {
     dodaj("Kowalski", 100);
     dodaj("Nowak", 200);

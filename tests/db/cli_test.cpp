@@ -9,38 +9,15 @@
 #include "db/gl_ado_cn.h"
 #include "tests/db/db_fixture.h"
 #include "tests/support/fixtures.h"
+#include "tests/support/cli_run.h"
 #include "tests/support/temp_folder.h"
 
 namespace zlx::test {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-// Runs zlecenix-cli on the folder with the arguments (each in single quotes for the shell).
+// Runs zlecenix-cli on the folder with the arguments.
 CliRun cli(const TempFolder& folder, std::initializer_list<std::string> args) {
-    auto quote = [](const std::string& s) {
-        std::string q = "'";
-        for (char c : s)
-            q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-        return q + "'";
-    };
-    std::string command = std::string(ZLX_CLI) + " --folder " + quote(folder.path());
-    for (const std::string& a : args)
-        command += " " + quote(a);
-    command += " 2>" + quote(folder.file("stderr.txt"));
-    FILE* p = popen(command.c_str(), "r");
-    CliRun r{-1, {}, {}};
-    if (!p) return r;
-    char buf[512];
-    while (std::fgets(buf, sizeof buf, p))
-        r.out += buf;
-    int status = pclose(p);
-    r.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    r.err = read_text(folder.file("stderr.txt"));
-    return r;
+    return run_cli(ZLX_CLI, folder, args);
 }
 
 TEST(CliSql, StatementsAndQueries) {

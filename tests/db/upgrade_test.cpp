@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <map>
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,7 @@
 #include "core/settings.h"
 #include "core/text.h"
 #include "db/schema.h"
+#include "db/symbole_us.h"
 #include "tests/db/db_fixture.h"
 
 namespace zlx::test {
@@ -217,6 +219,40 @@ TEST(Upgrade, TheRepairKeepsALaterVersionSoTheNextStartRunsNothing) {
     aktualizuj_baze(db.ds);
     EXPECT_EQ(wersja_bazy(db.ds), 17);
     EXPECT_TRUE(db.msgs.errors.empty());
+}
+
+TEST(Upgrade, TheTaxSymbolsInUseTodayAreAddedAndTheUsersOwnKept) {
+    NewDatabase db;
+    auto symbole = [&] {
+        std::vector<std::string> v;
+        for (auto rs = db.ds.open_sql("SELECT symbol FROM symbolformularzaus ORDER BY nr_id"); !rs->eof();
+             rs->next())
+            v.push_back(rs->text("symbol"));
+        return v;
+    };
+    // A new database holds every delivered symbol, numbered in order.
+    const std::vector<std::string> nowa = symbole();
+    ASSERT_EQ(nowa.size(), symbole_us_dostarczane().size());
+    EXPECT_EQ(nowa.back(), "WRO");
+
+    // A file of the older version: without the micro-account's symbols, one written in small letters,
+    // and one of the user's own.
+    for (const char* s : {"DELETE FROM symbolformularzaus WHERE symbol IN ('PSD','CIT','WRO')",
+                          "UPDATE symbolformularzaus SET symbol='vat-7k' WHERE symbol='VAT-7K'",
+                          "INSERT INTO symbolformularzaus(nr_id,symbol) VALUES (100,'MÓJ-1')"})
+        ASSERT_TRUE(db.ds.exec_sql(s)) << s;
+    aktualizuj_baze(db.ds);
+    EXPECT_TRUE(db.msgs.errors.empty());
+    std::vector<std::string> po = symbole();
+    EXPECT_EQ(po.size(), nowa.size() + 1);
+    for (const char* s : {"CIT", "PSD", "WRO", "vat-7k", "MÓJ-1"})
+        EXPECT_EQ(std::count(po.begin(), po.end(), s), 1) << s;
+    EXPECT_EQ(std::count(po.begin(), po.end(), "VAT-7K"), 0);
+
+    // A second start adds nothing.
+    aktualizuj_baze(db.ds);
+    EXPECT_EQ(symbole(), po);
+    EXPECT_EQ(wersja_bazy(db.ds), kWersjaBazy);
 }
 
 TEST(Upgrade, TheRepairOfAnEarlierFileRecordsSix) {

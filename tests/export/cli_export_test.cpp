@@ -36,12 +36,15 @@ class CliExport : public ::testing::Test {
         p.prof_katalog_out = db.file("brak/");
         ASSERT_TRUE(save_profilexp(db.ds, p));
 
-        TPrzelew a = przelew_bankowy(), b = przelew_bankowy();
-        a.nr_id = b.nr_id = 0;
+        TPrzelew a = przelew_bankowy(), b = przelew_bankowy(), c = przelew_bankowy();
+        a.nr_id = b.nr_id = c.nr_id = 0;
         b.dost_konto = "";
         b.data = TDateTime::from_ymd(2026, 2, 28);
+        c.dost_nazwa = "Anna Nowak";
+        c.dost_konto = "95 1140 2004 0000 0000 0000 0124";  // wrong check digits
         ASSERT_TRUE(save_przelew(db.ds, a));
         ASSERT_TRUE(save_przelew(db.ds, b));
+        ASSERT_TRUE(save_przelew(db.ds, c));
     }
 
     Wynik run(const std::string& args) {
@@ -56,10 +59,12 @@ class CliExport : public ::testing::Test {
 };
 
 TEST_F(CliExport, WritesTheFileAndReportsBadAccounts) {
-    Wynik r = run("--profile 'MÓJ BANK' --ids 2,1 --date 2026-04-01");
+    Wynik r = run("--profile 'MÓJ BANK' --ids 2,1,3 --date 2026-04-01");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, db.file("out/przelewy.txt") + "\n");
-    EXPECT_EQ(r.err, "Przelew dla: Jan Kowalski na kwotę: 12,50 BŁĘDNE KONTO ODBIORCY\n");
+    EXPECT_EQ(r.err,
+              "Przelew dla: Jan Kowalski na kwotę: 12,50 BŁĘDNE KONTO ODBIORCY\n"
+              "Przelew dla: Anna Nowak na kwotę: 12,50 BŁĘDNE KONTO ODBIORCY\n");
     const std::string text = read_text(db.file("out/przelewy.txt"));
     EXPECT_TRUE(text.starts_with("110,20260401,1250,10901014,0,\"" + std::string(kCyfryMy) + "\",\"\","))
         << text;

@@ -90,12 +90,34 @@ TEST_F(ElixirTest, TaxTitle) {
     EXPECT_EQ(linia(p, kMbank).linia, "110,20260315,1250,10901014,0,\"" + std::string(kCyfryMy) + "\",\"" +
                                           kCyfryDost + "\",\"" + kNadawca +
                                           "\",\"Urząd Skarbowy Łódź-Bałuty||Wróblewskiego 1 93-578 Łódź|\","
-                                          "0,10205558,\"/TI/N1234563218/OKR/26M02/SFP/VAT-7/TXT/abc\","
+                                          "0,10205558,\"/TI/N1234563218/OKR/26M02/SFP/VAT-7|/TXT/abc\","
                                           "\"\",\"\",\"71\",\"\"");
-    // Only a NIP loses its hyphens.
+    // Sub-lines of at most 35 break between tags: a symbol is never cut, nor cut to 6 characters.
+    p.us_symbolformularza = "PIT-36L";
+    p.us_typokresu = "R";
+    p.us_nrokresu = "";
+    p.us_identyfikacjazobowiazania = "Zeznanie roczne za rok 2025";  // cut to 20
+    EXPECT_NE(linia(p, kPkobp).linia.find(",/TI/N1234563218/OKR/26R/SFP/PIT-36L|/TXT/Zeznanie roczne za r,"),
+              std::string::npos);
+    // Any identifier keeps letters and digits only; a PESEL its digits.
     p.us_typiduzup = "P";
-    p.us_iduzup = " 85-0101 ";
-    EXPECT_NE(linia(p, kMbank).linia.find("\"/TI/P85-0101/OKR/"), std::string::npos);
+    p.us_iduzup = " 900101-12349 ";
+    EXPECT_NE(linia(p, kMbank).linia.find("\"/TI/P90010112349/OKR/"), std::string::npos);
+    p.us_typiduzup = "2";
+    p.us_iduzup = "AB 123/456";
+    EXPECT_NE(linia(p, kMbank).linia.find("\"/TI/2AB123456/OKR/"), std::string::npos);
+}
+
+TEST_F(ElixirTest, MicroAccountTaxLine) {
+    // Payee sort code 10100071, title in two sub-lines with VAT-7K whole, classification 71.
+    EXPECT_EQ(linia(test::przelew_na_mikrorachunek(), kMbank).linia,
+              "110,20260315,1234500,10901014,0,\"61109010140000071219812874\",\"88101000712222123456321800\","
+              "\"Firma Testowa Sp. z o.o.||ul. Długa 5 00-950 Warszawa|\",\"Mikrorachunek podatkowy|||\",0,"
+              "10100071,\"/TI/N1234563218/OKR/26K01|/SFP/VAT-7K/TXT/\",\"\",\"\",\"71\",\"\"");
+    EXPECT_EQ(linia(test::przelew_na_mikrorachunek(), kPkobp).linia,
+              "110,20260315,1234500,10901014,0,61109010140000071219812874,88101000712222123456321800,"
+              "Firma Testowa Sp. z o.o.||ul. Długa 5 00-950 Warszawa|,Mikrorachunek podatkowy|||,0,"
+              "10100071,/TI/N1234563218/OKR/26K01|/SFP/VAT-7K/TXT/,,,71,");
 }
 
 TEST_F(ElixirTest, MessageTypeAndClassification) {
@@ -167,6 +189,40 @@ TEST_F(ElixirTest, BadAccountsLeaveFieldsEmptyAndCollectMessages) {
     EXPECT_EQ(l.powody, (std::vector<std::string>{" BŁĘDNE KONTO NADAWCY", " BŁĘDNE KONTO WYSTAWIAJĄCEGO"}));
 
     EXPECT_EQ(opis_bledow(test::przelew_bankowy(), linia(test::przelew_bankowy(), kMbank)), "");
+}
+
+TEST_F(ElixirTest, AccountsWithWrongCheckDigitsAreBadAccounts) {
+    struct Case {
+        const char* konto;
+        const char* dlaczego;
+    };
+    const Case cases[] = {
+        {"95114020040000000000000124", "mod 97"},
+        {"59114020040000000000000123", "check digits swapped"},
+        {"70114020050000000000000123", "mod 97 holds, the sort code's check digit fails"},
+    };
+    for (const Case& c : cases) {
+        TPrzelew p = test::przelew_bankowy();
+        p.dost_konto = c.konto;
+        LiniaEksportu l = linia(p, kMbank);
+        EXPECT_EQ(l.linia, "110,20260315,1250,10901014,0,\"" + std::string(kCyfryMy) + "\",\"\",\"" +
+                               kNadawca + "\",\"" + kOdbiorca +
+                               "\",0,,\"Faktura 12/2026 |||\",\"\",\"\",\"51\",\"\"")
+            << c.dlaczego;
+        EXPECT_EQ(l.powody, std::vector<std::string>{" BŁĘDNE KONTO ODBIORCY"}) << c.dlaczego;
+
+        p = test::przelew_bankowy();
+        p.my_konto = c.konto;
+        for (int format : {kMbank, kPkobp, kBzwbk}) {
+            l = linia(p, format);
+            EXPECT_EQ(l.powody,
+                      (std::vector<std::string>{" BŁĘDNE KONTO NADAWCY", " BŁĘDNE KONTO WYSTAWIAJĄCEGO"}))
+                << c.dlaczego << " format " << format;
+            EXPECT_EQ(l.linia.find("1140200"), std::string::npos) << l.linia;
+        }
+        l = linia(p, kSlaski);
+        EXPECT_TRUE(l.linia.starts_with("110,20260315,1250,,0,\"\",")) << l.linia;
+    }
 }
 
 TEST_F(ElixirTest, BzwbkLayouts) {

@@ -118,7 +118,7 @@ TEST(Slowniki, StatementsAreWrittenExactlyAndFailedInsertsKeepNoKey) {
         " INSERT INTO tb_slowtyt(slow_id,slow_tytulem,slow_tytulemcd,slow_tytulem1,slow_tytulemcd1) VALUES ( "
         "1,'a''b','c','','')",
         " INSERT INTO waluty(nr_id,symbol,domyslna) VALUES ( 6,'EUR',0)",
-        " INSERT INTO symbolformularzaus(nr_id,symbol) VALUES ( 25,'PIT')",
+        " INSERT INTO symbolformularzaus(nr_id,symbol) VALUES ( 35,'PIT')",
         " UPDATE tb_slowtyt set  slow_tytulem='a''b', slow_tytulemcd='c', slow_tytulem1='', "
         "slow_tytulemcd1='' "
         "WHERE slow_id = 9",

@@ -2,6 +2,14 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "payments/identyfikatory.h"
+#include "payments/mikrorachunek.h"
+#include "payments/rachunek.h"
 #include "registers/firma_my_store.h"
 #include "registers/kanal_tree.h"
 #include "tests/db/db_fixture.h"
@@ -53,9 +61,69 @@ TEST(Demo, FillsEveryKindOverTheLastTwoMonthsAndAddsAgainOnASecondRun) {
     EXPECT_TRUE(db.msgs.errors.empty());
 }
 
-TEST(Demo, AccountNumbersCarryValidCheckDigits) {
-    // 61 1090 1014 0000 0712 1981 2874 is a commonly quoted valid example.
-    EXPECT_EQ(konto_nrb("10901014", "0000071219812874"), "61109010140000071219812874");
+TEST(Demo, EveryNumberPassesItsCheck) {
+    NewDatabase db;
+    wypelnij_demo(db.ds, TDateTime::from_ymd(2026, 3, 10));
+    struct Kolumny {
+        const char* sql;
+        std::vector<std::pair<const char*, Sprawdzenie (*)(std::string_view)>> kolumny;
+    };
+    const Kolumny tabele[] = {
+        {"SELECT * FROM my",
+         {{"mnip", sprawdz_nip},
+          {"mRegon", sprawdz_regon},
+          {"mpesel", sprawdz_pesel},
+          {"mRachunek1", sprawdz_rachunek},
+          {"mRachunek2", sprawdz_rachunek}}},
+        {"SELECT * FROM kontrach",
+         {{"nip", sprawdz_nip},
+          {"Regon", sprawdz_regon},
+          {"pesel", sprawdz_pesel},
+          {"Rachunek1", sprawdz_rachunek},
+          {"Rachunek2", sprawdz_rachunek}}},
+        {"SELECT * FROM kartoteka", {{"my_konto", sprawdz_rachunek}, {"dost_konto", sprawdz_rachunek}}},
+        {"SELECT * FROM kartoteka WHERE rodzaj_przelewu=1",
+         {{"zus_nipplatnik", sprawdz_nip}, {"zus_numeriduzup", sprawdz_regon}}},
+        {"SELECT * FROM kartoteka WHERE rodzaj_przelewu=2", {{"us_iduzup", sprawdz_nip}}},
+    };
+    int sprawdzone = 0;
+    for (const Kolumny& t : tabele) {
+        for (auto rs = db.ds.open_sql(t.sql); !rs->eof(); rs->next()) {
+            for (const auto& [kolumna, sprawdz] : t.kolumny) {
+                const std::string numer = rs->text(kolumna);
+                // Orders carry every number; a card may leave one out (a tax office has no NIP here).
+                if (numer.empty() && !std::string_view(t.sql).ends_with("kartoteka")) continue;
+                const Sprawdzenie s = sprawdz(numer);
+                EXPECT_TRUE(s.poprawny) << t.sql << " " << kolumna << " " << numer << ": " << s.opis;
+                ++sprawdzone;
+            }
+        }
+    }
+    EXPECT_GT(sprawdzone, 100);
+    EXPECT_EQ(liczba(db.ds, "SELECT count(*) AS n FROM kontrach WHERE pesel<>''") +
+                  liczba(db.ds, "SELECT count(*) AS n FROM my WHERE mpesel<>''"),
+              3);
+}
+
+TEST(Demo, IncomeTaxAndVatGoToTheMicroAccountOthersAndOlderOrdersToTheOffice) {
+    NewDatabase db;
+    wypelnij_demo(db.ds, TDateTime::from_ymd(2026, 3, 10));
+    int na_mikrorachunek = 0, do_urzedu = 0;
+    for (auto rs = db.ds.open_sql("SELECT * FROM kartoteka WHERE rodzaj_przelewu=2 ORDER BY data DESC");
+         !rs->eof(); rs->next()) {
+        const std::string mikro = mikrorachunek('N', rs->text("us_iduzup"));
+        ASSERT_FALSE(mikro.empty());
+        if (rs->text("dost_konto") == mikro) {
+            EXPECT_TRUE(symbol_na_mikrorachunek(rs->text("us_symbolformularza")))
+                << rs->text("us_symbolformularza");
+            ++na_mikrorachunek;
+        } else {
+            EXPECT_NE(rs->text("dost_konto").substr(2, 8), "10100071") << "the account of a tax office";
+            ++do_urzedu;
+        }
+    }
+    EXPECT_GE(na_mikrorachunek, 2);
+    EXPECT_GE(do_urzedu, 2);
 }
 
 }  // namespace

@@ -27,7 +27,7 @@ TEST(FormularzUs, PeriodDefaultsFollowTheDay) {
     };
     const Case cases[] = {
         {dzien(2026, 3, 10), "26", "02"},
-        {dzien(2026, 1, 5), "26", "12"},
+        {dzien(2026, 1, 5), "25", "12"},  // the year of the previous month
         {dzien(2023, 12, 31), "23", "11"},
         {dzien(2005, 2, 1), "05", "01"},
     };
@@ -125,16 +125,15 @@ TEST(FormularzUs, SaveStoresCodesAndTextsAndCarriesTheTitle) {
     EXPECT_EQ(p.kwota_druk, "**123,45");
 }
 
-TEST(FormularzZus, DeclarationDefaultIsTheMonthThirtyTwoDaysBack) {
+TEST(FormularzZus, DeclarationDefaultIsThePreviousCalendarMonth) {
     struct Case {
         TDateTime dzis;
         DeklaracjaZus deklaracja;
     };
     const Case cases[] = {
-        {dzien(2026, 3, 15), {"2026", "02"}},
-        {dzien(2026, 1, 2), {"2025", "12"}},
-        {dzien(2024, 3, 1), {"2024", "01"}},  // leap February: 32 days back is 29 January
-        {dzien(2026, 2, 1), {"2025", "12"}},
+        {dzien(2026, 3, 15), {"2026", "02"}}, {dzien(2026, 1, 2), {"2025", "12"}},
+        {dzien(2024, 3, 1), {"2024", "02"}},  {dzien(2026, 3, 1), {"2026", "02"}},
+        {dzien(2026, 2, 1), {"2026", "01"}},  {dzien(2026, 12, 31), {"2026", "11"}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.dzis.to_text());

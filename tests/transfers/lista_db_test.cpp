@@ -117,18 +117,28 @@ TEST_F(ListaDb, TotalsAreExactOverManyAmounts) {
     for (int i = 0; i < 300; ++i)
         dodaj("x", 1000);
     for (int i = 0; i < 3; ++i)
-        ticked.insert(dodaj("y", 100));
-    ticked.insert(999999);  // a key the list does not hold
+        ticked.zaznacz(dodaj("y", 100), true);
+    ticked.zaznacz(999999, true);  // a key the list does not hold
     auto rs = wszystkie();
     rs->set_prefix_filter("dost_nazwa", "y");  // hidden rows still count in "Wszystkie"
     const Podsumowanie s = podsumuj(*rs, ticked);
     EXPECT_EQ(s.wszystkie.to_text(), "30,03");
     EXPECT_EQ(s.zaznaczone.to_text(), "0,03");
     EXPECT_EQ(s.ile_zaznaczonych, 3u);
-    EXPECT_EQ(etykieta_podsumowania(s.ile_zaznaczonych), "Podsumowania zaznaczono: 3");
-    EXPECT_EQ(etykieta_podsumowania(0), "Podsumowania");
+    EXPECT_EQ(etykieta_podsumowania(s), "Podsumowania zaznaczono: 3");
+    EXPECT_EQ(etykieta_podsumowania(Podsumowanie{}), "Podsumowania");
     EXPECT_EQ(podsumuj(*rs, {}).zaznaczone.to_text(), "0,00");
-    EXPECT_EQ(zaznaczenie_w_zbiorze(*rs, ticked).size(), 3u);
+    EXPECT_EQ(ticked.klucze(*rs).size(), 3u);
+
+    // Ticked rows the filter hides still count, and the label says how many are hidden.
+    rs->set_prefix_filter("dost_nazwa", "x");
+    const Podsumowanie ukryte = podsumuj(*rs, ticked);
+    EXPECT_EQ(ukryte.zaznaczone.to_text(), "0,03");
+    EXPECT_EQ(ukryte.ukrytych_zaznaczonych, 3u);
+    EXPECT_EQ(etykieta_podsumowania(ukryte), "Podsumowania zaznaczono: 3 (ukryte przez filtr: 3)");
+    EXPECT_EQ(pytanie_usuniecia(ukryte),
+              "Czy na pewno chcesz usunąć kartoteki ?\n\nZaznaczone: 3, w tym ukryte przez filtr: 3");
+    EXPECT_EQ(pytanie_usuniecia(s), "Czy na pewno chcesz usunąć kartoteki ?");
 }
 
 TEST_F(ListaDb, CloneWithBothDateChoices) {
@@ -165,7 +175,7 @@ TEST_F(ListaDb, CloneSkipsAnOrderDeletedMeanwhile) {
 TEST_F(ListaDb, MarkersAndDeleteOnTickedRows) {
     const std::int32_t a = dodaj("a"), b = dodaj("b"), c = dodaj("c");
     auto rs = wszystkie();
-    const auto ids = zaznaczone_w_kolejnosci(*rs, {c, a});
+    const auto ids = Zaznaczenie{c, a}.klucze(*rs);
     EXPECT_EQ(ids, (std::vector<std::int32_t>{a, c}));
     EXPECT_TRUE(zmien_znacznik_dla_zaznaczonych(db.ds, ids, 20));
     EXPECT_EQ(nazwy(sql_listy(where_znacznika(20), kDomyslnySortListy)),
